@@ -1,0 +1,39 @@
+// solmon-cli: the batch front end of Solmon.
+
+#include <exception>
+#include <functional>
+#include <iostream>
+#include <map>
+
+#include "cli/commands.h"
+
+namespace {
+
+const char* kUsageText =
+    "usage: solmon-cli COMMAND [ARGS]\n"
+    "commands:\n"
+    "  catalogue [SHEET KIND]   the parameter tables: a summary, or the rows of one sheet kind\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace solmon::cli;
+  const std::map<std::string, std::function<int(const Args&)>> commands = {
+      {"catalogue", CatalogueCommand},
+  };
+  if (argc < 2) {
+    std::cerr << kUsageText;
+    return kUsage;
+  }
+  const auto it = commands.find(argv[1]);
+  if (it == commands.end()) {
+    std::cerr << "solmon-cli: unknown command '" << argv[1] << "'\n" << kUsageText;
+    return kUsage;
+  }
+  try {
+    return it->second(Args(argv + 2, argv + argc));
+  } catch (const std::exception& e) {
+    std::cerr << "solmon-cli: " << e.what() << "\n";
+    return kFailed;
+  }
+}
