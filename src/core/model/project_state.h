@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/calc/results.h"
 #include "core/files/real6.h"
 #include "core/model/window_hooks.h"
 #include "core/weather/location_record.h"
@@ -69,6 +70,10 @@ class ProjectState {
   std::int16_t ActiveSheetNo = 1;
 
   std::string ProgramDir;  // with a trailing separator; weather files live here
+
+  // The last run.
+  ThermalResults Results;
+  EconomicsResults Economics;
 
   // The windows that show the project; none in the CLI.
   WindowHooks* Windows() const { return windows_ ? windows_ : &noWindows_; }
