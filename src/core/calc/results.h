@@ -50,6 +50,7 @@ struct EconomicsResults {
   bool AnnualizedPaymentDefined = true;  // false for a period of 0 years
   std::array<std::array<std::int32_t, kCashFlowColumns>, kCashFlowRows> CashFlow{};  // rows 0..N+1
   int Period = 0;  // N, the rounded period of the analysis
+  int MortgageTerm = 0;  // Nm, the rounded term of the mortgage
 };
 
 }  // namespace solmon
