@@ -9,6 +9,7 @@ namespace solmon::cli {
 using Args = std::vector<std::string>;
 
 int CatalogueCommand(const Args& args);
+int ProjectCommand(const Args& args);
 
 // Exit codes.
 constexpr int kOk = 0;

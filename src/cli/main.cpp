@@ -12,7 +12,9 @@ namespace {
 const char* kUsageText =
     "usage: solmon-cli COMMAND [ARGS]\n"
     "commands:\n"
-    "  catalogue [SHEET KIND]   the parameter tables: a summary, or the rows of one sheet kind\n";
+    "  catalogue [SHEET KIND]   the parameter tables: a summary, or the rows of one sheet kind\n"
+    "  project info FILE        what a project file holds\n"
+    "  project save IN OUT      read a project and write it again in the current version\n";
 
 }  // namespace
 
@@ -20,6 +22,7 @@ int main(int argc, char** argv) {
   using namespace solmon::cli;
   const std::map<std::string, std::function<int(const Args&)>> commands = {
       {"catalogue", CatalogueCommand},
+      {"project", ProjectCommand},
   };
   if (argc < 2) {
     std::cerr << kUsageText;

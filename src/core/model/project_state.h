@@ -11,6 +11,7 @@
 #include "core/calc/results.h"
 #include "core/files/real6.h"
 #include "core/model/window_hooks.h"
+#include "core/plot/plot_store.h"
 #include "core/weather/location_record.h"
 
 namespace solmon {
@@ -67,7 +68,13 @@ class ProjectState {
   // Window layout.
   std::array<std::array<std::int16_t, kKindsPerSheet + 1>, 6> RowCount{};  // [window 1..5][kind 1..9]
   std::array<SheetRect, kSheets + 1> SheetRects{};
+  // Visible flag of each sheet as read from the project file; written back
+  // where no sheet window exists (the CLI), so a re-save keeps the layout.
+  std::array<std::uint8_t, kSheets + 1> SheetVisible{};
   std::int16_t ActiveSheetNo = 1;
+
+  // The plots of the project.
+  PlotStore Plots;
 
   std::string ProgramDir;  // with a trailing separator; weather files live here
 

@@ -23,6 +23,8 @@ class WindowHooks {
   virtual void SetSheetWindowVisible(int /*sheet*/, bool /*visible*/) {}
   // The sheet number 1..3 of the active child window, 0 when it is no input sheet.
   virtual int ActiveSheetWindow() const { return 0; }
+  // Height of the system's vertical scroll-bar thumb, part of a sheet's default height.
+  virtual int VerticalScrollThumbHeight() const { return 0; }
 };
 
 }  // namespace solmon
