@@ -6,7 +6,7 @@
 #include <random>
 
 #include "core/files/project_file.h"
-#include "project_fixtures.h"
+#include "../support/project_fixtures.h"
 
 namespace solmon {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "core/model/catalogue.h"
-#include "project_fixtures.h"
+#include "../support/project_fixtures.h"
 
 namespace solmon {
 namespace {

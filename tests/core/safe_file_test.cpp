@@ -5,7 +5,7 @@
 #include <cerrno>
 
 #include "core/files/project_file.h"
-#include "project_fixtures.h"
+#include "../support/project_fixtures.h"
 
 namespace solmon {
 namespace {

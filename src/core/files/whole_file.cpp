@@ -1,40 +1,18 @@
 #include "core/files/whole_file.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
+#include "core/files/safe_file.h"
+
 namespace solmon {
 
-namespace {
-
-std::string Reason() {
-  return errno ? std::strerror(errno) : "input/output error";
-}
-
-}  // namespace
-
 void WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  const std::string temp = path + ".tmp";
-  errno = 0;
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) throw FileAccessError("cannot write \"" + path + "\": " + Reason());
-  const bool written =
-      bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const std::string why = Reason();
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed) {
-    std::remove(temp.c_str());
-    throw FileAccessError("cannot write \"" + path + "\": " + why);
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::remove(temp.c_str());
-    throw FileAccessError("cannot replace \"" + path + "\": " + ec.message());
+  try {
+    ReplaceFile(path, bytes);
+  } catch (const FileSaveError& e) {
+    throw FileAccessError(e.what());
   }
 }
 
