@@ -8,8 +8,12 @@
 namespace solmon {
 namespace {
 
-constexpr DecForm Fixed(int d) { return {DecStyle::FixedDecimal, static_cast<std::int16_t>(d)}; }
-constexpr DecForm Float(int d) { return {DecStyle::FloatDecimal, static_cast<std::int16_t>(d)}; }
+constexpr DecForm Fixed(int d) {
+  return {DecStyle::FixedDecimal, static_cast<std::int16_t>(d)};
+}
+constexpr DecForm Float(int d) {
+  return {DecStyle::FloatDecimal, static_cast<std::int16_t>(d)};
+}
 
 struct FormatCase {
   long double value;
@@ -17,7 +21,9 @@ struct FormatCase {
   const char* text;
 };
 
-std::ostream& operator<<(std::ostream& os, const FormatCase& c) { return os << c.text; }
+std::ostream& operator<<(std::ostream& os, const FormatCase& c) {
+  return os << c.text;
+}
 
 class FormatValueCases : public ::testing::TestWithParam<FormatCase> {};
 
@@ -35,8 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{140, Fixed(1), "140.0"}, FormatCase{0.125, Fixed(2), "0.13"},
                       FormatCase{1234567.891, Fixed(2), "1234567.89"},
                       // The double nearest 0.145 lies below it.
-                      FormatCase{0.145, Fixed(2), "0.14"},
-                      FormatCase{1e99, Fixed(2), "inf"}, FormatCase{-1e99, Fixed(0), "-inf"},
+                      FormatCase{0.145, Fixed(2), "0.14"}, FormatCase{1e99, Fixed(2), "inf"},
+                      FormatCase{-1e99, Fixed(0), "-inf"},
                       FormatCase{1e36, Fixed(2), "1.000000000000E+0036"}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -44,8 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FormatCase{1500, Float(3), "1.500E+03"}, FormatCase{1500, Float(0), "1E+03"},
                       FormatCase{1960, Float(0), "2E+03"}, FormatCase{2.5e-7, Float(2), "2.50E-07"},
                       FormatCase{-1500, Float(3), "-1.500E+03"},
-                      FormatCase{1.5e123, Float(1), "1.5E+123"}, FormatCase{0, Float(2), "0.00E+00"},
-                      FormatCase{9.99, Float(1), "1.0E+01"}, FormatCase{1e99, Float(3), "inf"},
+                      FormatCase{1.5e123, Float(1), "1.5E+123"},
+                      FormatCase{0, Float(2), "0.00E+00"}, FormatCase{9.99, Float(1), "1.0E+01"},
+                      FormatCase{1e99, Float(3), "inf"},
                       FormatCase{12.5, DecForm{DecStyle::NoShow, 2}, "1.25E+01"}));
 
 struct ParseCase {
@@ -73,10 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
     All, ParseNumberCases,
     ::testing::Values(ParseCase{"1e3", 1000, 0}, ParseCase{" 12", 12, 0}, ParseCase{"12 ", 0, 3},
                       ParseCase{"1,5", 0, 2}, ParseCase{".", 0, 0}, ParseCase{"-.5", -0.5, 0},
-                      ParseCase{"+4.", 4, 0}, ParseCase{"2.5E-2", 0.025, 0},
-                      ParseCase{"", 0, 1}, ParseCase{"-", 0, 2}, ParseCase{"1e", 0, 3},
-                      ParseCase{"1e+", 0, 4}, ParseCase{"abc", 0, 1}, ParseCase{"1.2.3", 0, 4},
-                      ParseCase{"0.1", 0.1, 0}));
+                      ParseCase{"+4.", 4, 0}, ParseCase{"2.5E-2", 0.025, 0}, ParseCase{"", 0, 1},
+                      ParseCase{"-", 0, 2}, ParseCase{"1e", 0, 3}, ParseCase{"1e+", 0, 4},
+                      ParseCase{"abc", 0, 1}, ParseCase{"1.2.3", 0, 4}, ParseCase{"0.1", 0.1, 0}));
 
 TEST(ParseNumber, IgnoresTheLocale) {
   const char* old = std::setlocale(LC_NUMERIC, nullptr);

@@ -8,14 +8,18 @@
 namespace solmon {
 namespace {
 
-Real6 Bytes(std::array<std::uint8_t, 6> b) { return Real6{b}; }
+Real6 Bytes(std::array<std::uint8_t, 6> b) {
+  return Real6{b};
+}
 
 struct Pattern {
   double value;
   std::array<std::uint8_t, 6> bytes;
 };
 
-std::ostream& operator<<(std::ostream& os, const Pattern& p) { return os << p.value; }
+std::ostream& operator<<(std::ostream& os, const Pattern& p) {
+  return os << p.value;
+}
 
 class Real6Patterns : public ::testing::TestWithParam<Pattern> {};
 
