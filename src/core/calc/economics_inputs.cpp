@@ -4,6 +4,7 @@
 
 #include "core/model/catalogue.h"
 #include "core/model/numbers.h"
+#include "core/model/validation.h"
 
 namespace solmon {
 
@@ -32,15 +33,11 @@ int FuelInflationRow(int fuel) {
   }
 }
 
-std::string Shown(double v, int digits) {
-  return FormatValue(v, {DecStyle::FixedDecimal, static_cast<std::int16_t>(digits)});
-}
-
-// The sheet's own rule for the periods and rates, as the sheet applies it to
-// typed values; outside it the present worths and the cash-flow table have no
-// meaning (a rate of -100 % divides by zero, a period of 40 years overflows
-// the table). Returns an empty text when the value passes.
-std::string RowProblem(int row, double v) {
+// The sheet's own rule for the periods and the rates of growth and discount,
+// as the sheet applies it to typed values; outside it the present worths and
+// the cash-flow table have no meaning (a rate of -100 % divides by zero, a
+// period of 40 years overflows the table). Empty when the value passes.
+std::string RowProblem(const ProjectState& s, int row) {
   static const std::array<CatalogueRow, kValuesPerSet> rows = [] {
     std::array<CatalogueRow, kValuesPerSet> all{};
     for (int i = 1; i <= SheetRowCount(kSheet, kKind); ++i)
@@ -48,23 +45,12 @@ std::string RowProblem(int row, double v) {
     return all;
   }();
   const CatalogueRow& r = rows[row];
-  const double rounded = RoundHalfEven(v);
-  std::string rule;
-  switch (ValidationKind(r.code)) {
-    case 2:
-      if (!(rounded >= 0 && rounded <= 39))
-        rule = "must be >= " + Shown(0, r.digits) + " and <= " + Shown(39, r.digits);
-      break;
-    case 8:
-      if (!(rounded >= 0 && rounded <= 100))
-        rule = "must be >= " + Shown(0, r.digits) + " and <= " + Shown(100, r.digits);
-      break;
-    default:
-      break;
-  }
+  const DecForm form{DecStyle::FixedDecimal, static_cast<std::int16_t>(r.digits)};
+  const double v = s.ParamValue(kSheet, kKind, row);
+  const std::string rule = ValidationMessage(r.code, form, v, s.UnitSystem);
   if (rule.empty()) return {};
   return "The economics cannot be calculated: \"" + TrimSpaces(r.caption) + "\" holds " +
-         Shown(v, r.digits) + "; it " + rule + ".";
+         FormatValue(v, form) + ". " + rule;
 }
 
 }  // namespace
@@ -72,11 +58,9 @@ std::string RowProblem(int row, double v) {
 std::string ReadEconomicsInputs(const ProjectState& s, EconomicsInputs& in) {
   in = EconomicsInputs{};
   in.fuel = s.Results.Fuel;
-  // The periods and the rates of growth and discount.
   const int rows[] = {FuelInflationRow(in.fuel), 12, 14, 15, 16, 18, 21};
   for (int row : rows)
-    if (std::string problem = RowProblem(row, s.ParamValue(kSheet, kKind, row)); !problem.empty())
-      return problem;
+    if (std::string problem = RowProblem(s, row); !problem.empty()) return problem;
 
   const auto value = [&](int row) { return s.ParamValue(kSheet, kKind, row); };
   // D = choice + 1; a choice outside the list (a damaged project) computes nothing.
