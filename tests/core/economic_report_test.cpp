@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "report_recorder.h"
+#include "../support/report_recorder.h"
 
 namespace solmon {
 namespace {

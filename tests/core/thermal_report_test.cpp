@@ -7,7 +7,7 @@
 #include <functional>
 #include <sstream>
 
-#include "report_recorder.h"
+#include "../support/report_recorder.h"
 
 namespace solmon {
 namespace {
