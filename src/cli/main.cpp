@@ -14,7 +14,9 @@ const char* kUsageText =
     "commands:\n"
     "  catalogue [SHEET KIND]   the parameter tables: a summary, or the rows of one sheet kind\n"
     "  project info FILE        what a project file holds\n"
-    "  project save IN OUT      read a project and write it again in the current version\n";
+    "  project save IN OUT      read a project and write it again in the current version\n"
+    "  project from-ini INI OUT [--weather-dir DIR]\n"
+    "                           a project from its readable source (the defaults project)\n";
 
 }  // namespace
 

@@ -1,12 +1,17 @@
-// solmon-cli project info FILE | save IN OUT
+// solmon-cli project info FILE | save IN OUT | from-ini INI OUT [--weather-dir DIR]
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 
 #include "cli/commands.h"
 #include "core/files/project_file.h"
+#include "core/files/project_ini.h"
 #include "core/model/catalogue.h"
+#include "core/model/numbers.h"
+#include "core/weather/weather_file.h"
 
 namespace solmon::cli {
 
@@ -15,7 +20,14 @@ namespace {
 const char* kProjectUsage =
     "usage: solmon-cli project info FILE\n"
     "       solmon-cli project save IN OUT\n"
-    "       solmon-cli project from-ini INI OUT\n";
+    "       solmon-cli project from-ini INI OUT [--weather-dir DIR]\n";
+
+std::string Quoted(const std::string& text) {
+  std::string q = "\"";
+  q += text;
+  q += '"';
+  return q;
+}
 
 std::string KindText(int sheet, int kind) {
   if (!SheetKindExists(sheet, kind)) return std::to_string(kind) + " (none)";
@@ -35,7 +47,7 @@ void PrintTablesInUse(const ProjectState& s) {
       const bool monthly = ref.family == TableFamily::Monthly;
       const bool present = !monthly || s.MonthlyTables[ref.number].has_value();
       std::printf("  sheet %d row %2d %-46s %s table %d%s\n", sheet, row,
-                  ("\"" + r.caption + "\"").c_str(), monthly ? "monthly" : "extra", ref.number,
+                  Quoted(TrimSpaces(r.caption)).c_str(), monthly ? "monthly" : "extra", ref.number,
                   present ? "" : " (missing)");
       ++shown;
     }
@@ -84,6 +96,25 @@ int Info(const std::string& path) {
   return kOk;
 }
 
+// The defaults project from its readable source; the location comes from the
+// weather file in `weatherDir` (by default the output's folder, the program's
+// directory).
+int FromIni(const std::string& ini, const std::string& out, std::string weatherDir) {
+  if (weatherDir.empty()) weatherDir = std::filesystem::path(out).parent_path().string();
+  std::ifstream in(ini);
+  if (!in) throw ProjectIniError("cannot read \"" + ini + "\"");
+  ProjectState s;
+  s.ProgramDir = weatherDir.empty() ? std::string() : weatherDir + "/";
+  ReadProjectIni(s, in, ini);
+  LoadLocation(s, s.LocationIndex);
+  s.LocationName = s.Location.Name();
+  WriteProject(s, out);
+  std::printf("Wrote %s: %s, location %d of %s (%s)\n", out.c_str(),
+              s.UnitSystem == 0 ? "SI" : "English", s.LocationIndex, s.WeatherFileName.c_str(),
+              s.LocationName.c_str());
+  return kOk;
+}
+
 int Save(const std::string& in, const std::string& out) {
   ProjectState s;
   const ProjectFileVersion v = ReadProject(s, in);
@@ -98,6 +129,9 @@ int Save(const std::string& in, const std::string& out) {
 int ProjectCommand(const Args& args) {
   if (args.size() == 2 && args[0] == "info") return Info(args[1]);
   if (args.size() == 3 && args[0] == "save") return Save(args[1], args[2]);
+  if (args.size() == 3 && args[0] == "from-ini") return FromIni(args[1], args[2], "");
+  if (args.size() == 5 && args[0] == "from-ini" && args[3] == "--weather-dir")
+    return FromIni(args[1], args[2], args[4]);
   std::cerr << kProjectUsage;
   return kUsage;
 }
