@@ -58,6 +58,10 @@ std::vector<std::uint8_t> ProjectImage(const ProjectState& s);
 void WriteProject(ProjectState& s, const std::string& path);
 void WriteProject(ProjectState& s, const std::string& path, SaveOps& ops);
 
+// Moves every field a project file holds from `from` into `to`; the rest of
+// `to` (windows, program directory, flags, results) stays.
+void TakeProjectFields(ProjectState& to, ProjectState& from);
+
 // The file's version text as a number: its first "." removed, the rest a
 // decimal integer ("5.80" gives 580). False when it is no integer.
 bool ParseVersionNumber(const std::string& text, int& number);

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "core/files/project_file.h"
 #include "core/model/catalogue.h"
 #include "core/model/numbers.h"
 #include "core/model/validation.h"
@@ -284,16 +285,7 @@ void ReadProjectIni(ProjectState& s, std::istream& in, const std::string& name) 
   const IniReader ini(in, name);
   ProjectState fresh;
   ReadSections(ini, fresh);
-  s.UnitSystem = fresh.UnitSystem;
-  s.SheetKind = fresh.SheetKind;
-  s.ActiveSheetNo = fresh.ActiveSheetNo;
-  s.SheetVisible = fresh.SheetVisible;
-  s.SheetRects = fresh.SheetRects;
-  s.LocationIndex = fresh.LocationIndex;
-  s.WeatherFileName = fresh.WeatherFileName;
-  s.ParamBlock = fresh.ParamBlock;
-  s.MonthlyTables = fresh.MonthlyTables;
-  s.ExtraTables = fresh.ExtraTables;
+  TakeProjectFields(s, fresh);
 }
 
 }  // namespace solmon

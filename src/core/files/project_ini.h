@@ -28,10 +28,10 @@ class ProjectIniError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Fills everything a project file holds except the location record and its
-// derived tables (those come from the weather file: LoadLocation). Throws
-// ProjectIniError naming the source, the line and the problem; `s` is then
-// unchanged.
+// Replaces everything a project file holds; the location record and its
+// derived tables stay empty until LoadLocation reads them from the weather
+// file. Throws ProjectIniError naming the source, the line and the problem;
+// `s` is then unchanged.
 void ReadProjectIni(ProjectState& s, std::istream& in, const std::string& name);
 
 }  // namespace solmon

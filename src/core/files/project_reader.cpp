@@ -282,8 +282,22 @@ void SetLocationName(ProjectState& p) {
                                        : p.Location.Name();
 }
 
-// The fields a project file holds move from `from` into `to`; everything else
-// of `to` (windows, program directory, flags, results) stays.
+void ShowSheetWindows(ProjectState& s) {
+  WindowHooks* w = s.Windows();
+  for (int sheet = 1; sheet <= kSheets; ++sheet)
+    if (w->SheetWindowExists(sheet))
+      w->SetSheetWindowVisible(sheet, s.SheetKind[sheet] >= 1 && s.SheetVisible[sheet] != 0);
+}
+
+std::uint64_t StreamSize(std::istream& in) {
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  return size > 0 ? static_cast<std::uint64_t>(size) : 0;
+}
+
+}  // namespace
+
 void TakeProjectFields(ProjectState& to, ProjectState& from) {
   to.UnitSystem = from.UnitSystem;
   to.ActiveSheetNo = from.ActiveSheetNo;
@@ -303,22 +317,6 @@ void TakeProjectFields(ProjectState& to, ProjectState& from) {
   to.ExtraTables = from.ExtraTables;
   to.Plots = std::move(from.Plots);
 }
-
-void ShowSheetWindows(ProjectState& s) {
-  WindowHooks* w = s.Windows();
-  for (int sheet = 1; sheet <= kSheets; ++sheet)
-    if (w->SheetWindowExists(sheet))
-      w->SetSheetWindowVisible(sheet, s.SheetKind[sheet] >= 1 && s.SheetVisible[sheet] != 0);
-}
-
-std::uint64_t StreamSize(std::istream& in) {
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  in.seekg(0, std::ios::beg);
-  return size > 0 ? static_cast<std::uint64_t>(size) : 0;
-}
-
-}  // namespace
 
 bool ParseVersionNumber(const std::string& text, int& number) {
   std::string digits = text;
