@@ -1,0 +1,45 @@
+#pragma once
+// Every modal question and message of the desktop program. Tests replace it
+// with scripted answers.
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+#include "core/model/user_prompts.h"
+
+class QWidget;
+class QUrl;
+
+namespace solmon::ui {
+
+class QtPrompts : public UserPrompts {
+ public:
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  // The message boxes of kinds 0..7 (no icon).
+  MessageButton ShowMessageBox(const std::string& text, int kind, bool beep) override;
+  bool AskYesNo(const std::string& caption, const std::string& text) override;
+  // Collected during a run and shown by ShowCalculationMessages afterwards.
+  void CalculationMessage(const std::string& text) override;
+
+  // The rejection of a typed value: caption "Error", error icon, OK.
+  virtual void ErrorDialog(const QString& text);
+  // The standard file dialogs; an empty result means Cancel.
+  virtual QString ChooseOpenFile(const QString& title, const QString& filter);
+  virtual QString ChooseSaveFile(const QString& title, const QString& filter,
+                                 const QString& defaultSuffix);
+  virtual void ShowAbout();
+  // Opens a document in the desktop's viewer for its type; false on failure.
+  virtual bool OpenDocument(const QUrl& url);
+  virtual void Beep();
+
+  // The messages collected since the last call, in one dialog.
+  void ShowCalculationMessages();
+  QStringList PendingCalculationMessages;
+
+ protected:
+  QWidget* parent_ = nullptr;
+};
+
+}  // namespace solmon::ui

@@ -1,0 +1,271 @@
+// The main window: start-up, the File menu with its recent files, kinds
+// creating and destroying sheets, menus and their enabling rules.
+
+#include <QFile>
+#include <QMdiArea>
+#include <QMenu>
+
+#include "ui_fixture.h"
+
+namespace solmon::ui {
+namespace {
+
+using testing::UiTest;
+
+QByteArray Bytes(const QString& path) {
+  QFile f(path);
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+
+QStringList Texts(const QList<QAction*>& actions) {
+  QStringList out;
+  for (QAction* a : actions) out << (a->isSeparator() ? "-" : a->text());
+  return out;
+}
+
+class MainWindowTest : public UiTest {};
+
+TEST_F(MainWindowTest, FirstStartShowsTheDefaultSheetsAndTheFixedFileMenu) {
+  StartApp();
+  EXPECT_EQ(app->windowTitle(), "Solmon");
+  EXPECT_EQ(Texts(app->FileMenu->actions()),
+            (QStringList{"&Open", "Save", "&Save as", "-", "&Print", "Printer Set&up", "-",
+                         "E&xit", "-"}));
+  ASSERT_NE(app->Sheet(1), nullptr);
+  ASSERT_NE(app->Sheet(2), nullptr);
+  EXPECT_EQ(app->Sheet(3), nullptr);
+  EXPECT_EQ(app->MdiArea()->activeSubWindow(), app->Sheet(1));
+  EXPECT_EQ(app->FileName, Path(kDefaultsFile));
+  EXPECT_FALSE(app->PrintItem->isEnabled());
+  EXPECT_FALSE(app->SelectLocationItem->isEnabled());
+  EXPECT_EQ(Texts(app->EditMenu->actions()),
+            (QStringList{"Cu&t", "&Copy", "&Paste", "-", "&Monthly", "-", "Copy &Window"}));
+  EXPECT_EQ(app->CalculateItem->shortcut(), QKeySequence("F2"));
+  EXPECT_EQ(app->CopyWindowItem->shortcut(), QKeySequence("Ctrl+A"));
+  EXPECT_EQ(app->SystemItems[9]->text(), "&Active Domestic Hot Water ");
+  EXPECT_EQ(app->SystemMenu->actions().front(), app->SystemItems[9]);
+  EXPECT_EQ(app->SystemItems[1]->property("HelpContext").toInt(), 401);
+}
+
+TEST_F(MainWindowTest, AProjectOnTheCommandLineIsOpenedInstead) {
+  ProjectState other;
+  solmon::testing::FillSampleProject(other);
+  other.SheetKind = {0, 6, 3, 1};
+  WriteProject(other, Path("pool.SMN").toStdString());
+  StartApp(Path("pool.SMN"));
+  EXPECT_EQ(Sheet(1).windowTitle(), "Pool Heating System");
+  EXPECT_EQ(Sheet(2).windowTitle(), "Compound Parabolic Concentrator");
+  EXPECT_NE(app->Sheet(3), nullptr);
+  EXPECT_EQ(app->SaveItem->text(), "Save");
+  EXPECT_EQ(app->FileName, Path("pool.SMN"));
+}
+
+TEST_F(MainWindowTest, ADamagedDefaultsProjectEndsTheStartWithAMessage) {
+  QFile f(Path(kDefaultsFile));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write("5.80\0", 5);
+  f.close();
+  app = std::make_unique<TSOLMONApp>(state, prompts, programDir);
+  EXPECT_FALSE(app->Start({}));
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.kinds[0], 0);
+}
+
+TEST_F(MainWindowTest, TenSaveAsKeepNineRecentFilesNewestFirst) {
+  StartApp();
+  for (int i = 1; i <= 10; ++i) {
+    prompts.files.push_back(Path(QString("p%1.SMN").arg(i)));
+    app->SaveAsClick();
+  }
+  ASSERT_EQ(app->RecentItems.size(), 9);
+  EXPECT_EQ(app->RecentItems.front()->text(), "1. " + Path("p10.SMN"));
+  EXPECT_EQ(app->RecentItems.back()->text(), "9. " + Path("p2.SMN"));
+  EXPECT_EQ(app->SaveItem->text(), "Save " + Path("p10.SMN"));
+  EXPECT_TRUE(Sheet(1).windowTitle().endsWith(" - " + Path("p10.SMN")));
+  EXPECT_EQ(Sheet(1).windowTitle().count(" - "), 1);
+
+  app->ExitClick();
+  const QByteArray list = Bytes(Path(kRecentListFile));
+  EXPECT_TRUE(list.startsWith((Path("p2.SMN") + "\r\n").toUtf8()));
+  EXPECT_TRUE(list.endsWith((Path("p10.SMN") + "\r\n").toUtf8()));
+  EXPECT_EQ(list.count("\r\n"), 9);
+}
+
+TEST_F(MainWindowTest, TheRecentListIsReadAtStartAndAMissingFileIsDropped) {
+  QFile f(Path(kRecentListFile));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write((Path("gone.SMN") + "\r\n" + Path(kDefaultsFile) + "\r\n").toUtf8());
+  f.close();
+  StartApp();
+  ASSERT_EQ(app->RecentItems.size(), 2);
+  EXPECT_EQ(app->RecentItems[1]->text(), "2. " + Path("gone.SMN"));
+  app->RecentItems[1]->trigger();
+  EXPECT_EQ(prompts.messages.back(), (Path("gone.SMN") + " no longer exists.").toStdString());
+  EXPECT_EQ(app->FileNameList, QStringList{Path(kDefaultsFile)});
+  ASSERT_EQ(app->RecentItems.size(), 1);
+  app->RecentItems[0]->trigger();
+  EXPECT_EQ(app->SaveItem->text(), "Save " + Path(kDefaultsFile));
+}
+
+TEST_F(MainWindowTest, SaveOnTheDefaultsProjectAsksFirst) {
+  StartApp();
+  const QByteArray before = Bytes(Path(kDefaultsFile));
+  Field(1, 5)->setText("75");
+  ASSERT_TRUE(Field(1, 5)->GetValue());
+  prompts.answers = {MessageButton::Cancel};
+  app->SaveClick();
+  EXPECT_EQ(prompts.messages.back(), "Save the current parameters in the default file?");
+  EXPECT_EQ(prompts.kinds.back(), 6);
+  EXPECT_EQ(Bytes(Path(kDefaultsFile)), before);
+  prompts.answers = {MessageButton::OK};
+  app->SaveClick();
+  EXPECT_NE(Bytes(Path(kDefaultsFile)), before);
+  EXPECT_FALSE(state.Modified);
+}
+
+TEST_F(MainWindowTest, OpenAndSaveRoundTripAProject) {
+  StartApp();
+  Field(1, 3)->setText("321");
+  ASSERT_TRUE(Field(1, 3)->GetValue());
+  prompts.files = {Path("house.SMN")};
+  app->SaveAsClick();
+  app->ChooseSystem(7);
+  prompts.files = {Path("house.SMN")};
+  app->OpenClick();
+  EXPECT_EQ(state.SheetKind[1], 2);
+  EXPECT_EQ(Field(1, 3)->text(), "321");
+  EXPECT_EQ(app->SaveItem->text(), "Save " + Path("house.SMN"));
+  EXPECT_EQ(app->FileNameList.back(), Path("house.SMN"));
+
+  // A file that cannot be read leaves the open project as it was.
+  QFile bad(Path("bad.SMN"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("garbage");
+  bad.close();
+  prompts.files = {Path("bad.SMN")};
+  app->OpenClick();
+  EXPECT_EQ(prompts.kinds.back(), 0);
+  EXPECT_EQ(app->FileName, Path("house.SMN"));
+  EXPECT_EQ(Field(1, 3)->text(), "321");
+}
+
+TEST_F(MainWindowTest, SystemKindsCreateAndDestroyTheCollectorSheet) {
+  StartApp();
+  app->ChooseSystem(4);
+  EXPECT_EQ(app->Sheet(2), nullptr);
+  EXPECT_EQ(state.SheetKind[2], 0);
+  EXPECT_FALSE(app->CollectorMenu->isEnabled());
+  app->ChooseSystem(1);
+  ASSERT_NE(app->Sheet(2), nullptr);
+  EXPECT_EQ(Sheet(2).windowTitle(), "Flat-Plate Collector");
+  EXPECT_TRUE(app->CollectorMenu->isEnabled());
+  app->ChooseSystem(4);
+  EXPECT_EQ(app->Sheet(2), nullptr);
+  prompts.files = {Path("direct.SMN")};
+  app->SaveAsClick();
+  prompts.files = {Path("direct.SMN")};
+  app->OpenClick();
+  EXPECT_EQ(app->Sheet(2), nullptr);
+  EXPECT_EQ(Sheet(1).windowTitle(), "Passive Direct-Gain System");
+  app->SystemMenuOpened();
+  EXPECT_TRUE(app->SystemItems[4]->isChecked());
+  EXPECT_FALSE(app->SystemItems[1]->isChecked());
+}
+
+TEST_F(MainWindowTest, EconomicsOnAndOff) {
+  StartApp();
+  app->PreferencesMenuOpened();
+  EXPECT_TRUE(app->EconomicsOffItem->isChecked());
+  EXPECT_TRUE(app->SIUnitsItem->isChecked());
+  app->EconomicsOn();
+  ASSERT_NE(app->Sheet(3), nullptr);
+  EXPECT_EQ(state.SheetKind[3], 1);
+  EXPECT_EQ(app->MdiArea()->activeSubWindow(), app->Sheet(3));
+  app->PreferencesMenuOpened();
+  EXPECT_TRUE(app->EconomicsOnItem->isChecked());
+  app->EconomicsOff();
+  EXPECT_EQ(app->Sheet(3), nullptr);
+  EXPECT_EQ(state.SheetKind[3], 0);
+}
+
+TEST_F(MainWindowTest, ARejectedValueStopsCalculateAndTheWindowMenu) {
+  StartApp();
+  QApplication::setActiveWindow(app.get());
+  TMyEdit* eff = Field(1, 5);
+  eff->setFocus(Qt::MouseFocusReason);
+  eff->setText("150");
+  EXPECT_FALSE(eff->GetValue());
+  ASSERT_EQ(prompts.errors.size(), 1u);
+  Sheet(2).BringToFront();
+  ASSERT_EQ(app->ActiveEdit, eff);
+  tick += 300;
+  app->CalculateClick();
+  EXPECT_EQ(app->Child(kThermalWindow), nullptr);
+  EXPECT_EQ(app->ActiveEdit, eff);
+  EXPECT_FALSE(app->WindowMenuOpened());
+  EXPECT_EQ(app->MdiArea()->activeSubWindow(), app->Sheet(1));
+}
+
+TEST_F(MainWindowTest, EditMenuFollowsTheFocusedField) {
+  StartApp();
+  QApplication::setActiveWindow(app.get());
+  TMyEdit* usage = Field(1, 7);
+  usage->setFocus(Qt::MouseFocusReason);
+  usage->selectAll();
+  app->EditMenuOpened();
+  EXPECT_TRUE(app->CutItem->isEnabled());
+  EXPECT_TRUE(app->CopyItem->isEnabled());
+  EXPECT_TRUE(app->MonthlyItem->isEnabled());
+  EXPECT_TRUE(app->CopyWindowItem->isEnabled());
+  Field(1, 2)->setFocus(Qt::MouseFocusReason);  // single-valued: no monthly values
+  Field(1, 2)->deselect();
+  app->EditMenuOpened();
+  EXPECT_FALSE(app->MonthlyItem->isEnabled());
+  EXPECT_FALSE(app->CutItem->isEnabled());
+  Sheet(1).Controls(4).Toggle->setFocus(Qt::MouseFocusReason);
+  app->EditMenuOpened();
+  EXPECT_FALSE(app->CopyItem->isEnabled());
+  EXPECT_FALSE(app->PasteItem->isEnabled());
+  EXPECT_TRUE(app->CopyWindowItem->isEnabled());
+}
+
+TEST_F(MainWindowTest, ExitAsksToSaveAModifiedProject) {
+  StartApp();
+  Field(1, 3)->setText("123");
+  ASSERT_TRUE(Field(1, 3)->GetValue());
+  prompts.answers = {MessageButton::Cancel};
+  app->ExitClick();
+  EXPECT_EQ(prompts.messages.back(), "Do you wish to save your current parameter file?");
+  EXPECT_TRUE(app->isVisible());
+  EXPECT_FALSE(QFile::exists(Path(kRecentListFile)));
+  prompts.answers = {MessageButton::Yes};  // then the save dialog is cancelled
+  app->ExitClick();
+  EXPECT_TRUE(app->isVisible());
+  prompts.answers = {MessageButton::No};
+  app->ExitClick();
+  EXPECT_FALSE(app->isVisible());
+  EXPECT_TRUE(QFile::exists(Path(kRecentListFile)));
+}
+
+TEST_F(MainWindowTest, HelpOpensTheBundledDocumentsOrSaysWhatIsMissing) {
+  StartApp();
+  app->ManualClick();
+  EXPECT_EQ(prompts.messages.back(),
+            ("The " + Path(kManualFile) + " file was not found.").toStdString());
+  QFile manual(Path(kManualFile));
+  ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
+  manual.write("%PDF-1.4\n");
+  manual.close();
+  app->ManualClick();
+  ASSERT_EQ(prompts.opened.size(), 1u);
+  EXPECT_EQ(prompts.opened[0].toLocalFile(), Path(kManualFile));
+  prompts.openResult = false;
+  app->ManualClick();
+  EXPECT_EQ(prompts.messages.back(), "Error while loading Solmon_Manual.PDF file");
+  app->ShowHelpTopic(1005);  // no help file: nothing happens, nothing fails
+  EXPECT_EQ(prompts.opened.size(), 2u);
+}
+
+}  // namespace
+}  // namespace solmon::ui
