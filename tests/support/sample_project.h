@@ -37,6 +37,7 @@ inline void FillSampleProject(ProjectState& s) {
   s.SheetKind = {0, 2, 1, 1};
   s.UnitSystem = 0;
   s.LocationIndex = 1;
+  s.Location.SetName("MADISON WI");
   s.LocationName = "MADISON WI";
 }
 

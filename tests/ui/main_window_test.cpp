@@ -197,14 +197,17 @@ TEST_F(MainWindowTest, ARejectedValueStopsCalculateAndTheWindowMenu) {
   eff->setText("150");
   EXPECT_FALSE(eff->GetValue());
   ASSERT_EQ(prompts.errors.size(), 1u);
-  Sheet(2).BringToFront();
   ASSERT_EQ(app->ActiveEdit, eff);
   tick += 300;
   app->CalculateClick();
   EXPECT_EQ(app->Child(kThermalWindow), nullptr);
   EXPECT_EQ(app->ActiveEdit, eff);
+  EXPECT_EQ(prompts.errors.size(), 1u);
+  tick += 2000;  // later the message comes again, and the menu does not act
   EXPECT_FALSE(app->WindowMenuOpened());
+  EXPECT_EQ(prompts.errors.size(), 2u);
   EXPECT_EQ(app->MdiArea()->activeSubWindow(), app->Sheet(1));
+  EXPECT_TRUE(eff->hasFocus());
 }
 
 TEST_F(MainWindowTest, EditMenuFollowsTheFocusedField) {

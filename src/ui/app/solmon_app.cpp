@@ -277,7 +277,7 @@ void TSOLMONApp::CreateSheet(int w) {
   auto* form = new TInputForm(this);
   ChildWindows[w] = form;
   mdi_->addSubWindow(form);
-  form->Hide();
+  form->PlaceWindow();
 }
 
 void TSOLMONApp::DestroySheet(int w) {

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "ui/app/qt_prompts.h"
 #include "ui/app/screen_scale.h"
@@ -161,7 +162,6 @@ TInputForm::TInputForm(TSOLMONApp* app) : TGForm(app, app->CreatingWindow) {
   ScrollBox->setWidget(area);
   setWidget(ScrollBox);
   RefreshRows();
-  PlaceWindow();
 }
 
 TInputForm::~TInputForm() {
@@ -203,23 +203,38 @@ void TInputForm::PlaceWindow() {
   do {
     height -= kRowHeight;
   } while (height > kRowHeight && rect.Top + height + 125 > screenHeight);
-  SetClientSize(Px(kClientWidth), Px(height + 27));
+  int client = Px(height + 27);
+  if (rect.Bottom > rect.Top) {
+    const QMargins m = contentsMargins();
+    client = Px(rect.Bottom - rect.Top) - m.top() - m.bottom();
+  }
+  snapping_ = true;
+  SetClientSize(Px(kClientWidth), SnappedClientHeight(client));
   move(Px(rect.Left), Px(rect.Top));
-  if (rect.Bottom > rect.Top) resize(width(), Px(rect.Bottom - rect.Top));
+  snapping_ = false;
+}
+
+int TInputForm::SnappedClientHeight(int client) const {
+  const QScrollBar* bar = ScrollBox ? ScrollBox->horizontalScrollBar() : nullptr;
+  const int barHeight = bar && bar->isVisible() ? bar->height() : 0;
+  const int row = Px(kRowHeight);
+  return std::max(row, (client - barHeight) / row * row) + 2 + barHeight;
 }
 
 void TInputForm::resizeEvent(QResizeEvent* e) {
   TGForm::resizeEvent(e);
   if (snapping_ || !ScrollBox) return;
-  const QScrollBar* bar = ScrollBox->horizontalScrollBar();
-  const int barHeight = bar && bar->isVisible() ? bar->height() : 0;
-  const int client = ClientSize().height();
-  const int row = Px(kRowHeight);
-  const int snapped = std::max(row, (client - barHeight) / row * row) + 2 + barHeight;
-  if (snapped == client) return;
+  // The height snaps to whole rows once the resize is over.
   snapping_ = true;
-  SetClientSize(ClientSize().width(), snapped);
-  snapping_ = false;
+  QTimer::singleShot(0, this, [this] {
+    snapping_ = false;
+    const int client = ClientSize().height();
+    const int snapped = SnappedClientHeight(client);
+    if (snapped == client) return;
+    snapping_ = true;
+    SetClientSize(ClientSize().width(), snapped);
+    snapping_ = false;
+  });
 }
 
 void TInputForm::RefreshRows() {

@@ -130,6 +130,9 @@ class TInputForm : public TGForm {
   // Shows the model's texts, selections and enabled rows again.
   void RefreshRows();
   void RefreshLocation();
+  // Size and place from the project's layout; the window must be in the
+  // main window already, so that its frame is known.
+  void PlaceWindow();
   bool Destroying() const { return destroying_; }
   // From now on the fields commit nothing: the window is about to go.
   void BeginDestroy() { destroying_ = true; }
@@ -140,7 +143,7 @@ class TInputForm : public TGForm {
 
  private:
   void BuildRow(QWidget* area, int i);
-  void PlaceWindow();
+  int SnappedClientHeight(int client) const;
   void Highlight(int row);
   QWidget* FocusControl(int row) const;
 
