@@ -14,6 +14,7 @@
 #include "ui/app/qt_prompts.h"
 #include "ui/app/screen_scale.h"
 #include "ui/app/solmon_app.h"
+#include "ui/report/output_form.h"
 #include "ui/sheets/input_form.h"
 
 namespace solmon::ui {
@@ -70,7 +71,10 @@ void TSOLMONApp::MonthlyClick() {
 void TSOLMONApp::CopyWindowClick() {
   TGForm* child = ActiveChildForm();
   if (!child) return;
-  if (TInputForm* sheet = qobject_cast<TInputForm*>(child)) sheet->CopyWindow();
+  if (TInputForm* sheet = qobject_cast<TInputForm*>(child))
+    sheet->CopyWindow();
+  else if (TOutputForm* report = qobject_cast<TOutputForm*>(child))
+    report->CopyWindow();
 }
 
 // ---- Preferences ----------------------------------------------------------

@@ -10,6 +10,7 @@
 
 #include "ui/app/qt_prompts.h"
 #include "ui/app/screen_scale.h"
+#include "ui/report/output_form.h"
 #include "ui/sheets/input_form.h"
 #include "ui/sheets/monthly_dlg.h"
 
@@ -250,6 +251,24 @@ void TSOLMONApp::closeEvent(QCloseEvent* event) {
 
 TInputForm* TSOLMONApp::Sheet(int w) const {
   return w >= 1 && w <= 3 ? qobject_cast<TInputForm*>(ChildWindows[w]) : nullptr;
+}
+
+TOutputForm* TSOLMONApp::Report(int w) const {
+  return w == kThermalWindow || w == kEconomicWindow ? qobject_cast<TOutputForm*>(ChildWindows[w])
+                                                     : nullptr;
+}
+
+TOutputForm* TSOLMONApp::EnsureReport(int w) {
+  if (TOutputForm* existing = Report(w)) return existing;
+  CreatingWindow = w;
+  auto* form = new TOutputForm(this);
+  ChildWindows[w] = form;
+  mdi_->addSubWindow(form);
+  const int offset = w == kThermalWindow ? 40 : 80;
+  form->SetClientSize(Px(560), Px(w == kThermalWindow ? 330 : 420));
+  form->move(Px(offset), Px(offset));
+  form->Hide();
+  return form;
 }
 
 TGForm* TSOLMONApp::ActiveChildForm() const {

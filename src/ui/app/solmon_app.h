@@ -11,6 +11,7 @@
 
 #include "core/model/project_state.h"
 #include "core/model/window_hooks.h"
+#include "core/report/report_output.h"
 #include "ui/app/gforms.h"
 
 class QMdiArea;
@@ -23,6 +24,7 @@ class QtPrompts;
 class TInputForm;
 class TMyEdit;
 class TMonthlyDlg;
+class TOutputForm;
 
 inline constexpr const char* kDefaultsFile = "Defaults.SMN";
 inline constexpr const char* kRecentListFile = "SOLMON.FNL";
@@ -51,6 +53,8 @@ class TSOLMONApp : public QMainWindow, public WindowHooks {
   TGForm* ActiveChild = nullptr;
   int CreatingWindow = 0;
   TMonthlyDlg* MonthlyDlg = nullptr;
+  // The one output the reports and the sheets' print and copy write through.
+  ReportOutput Output;
   // The millisecond tick count of the one-second rule (replaceable in tests).
   std::function<std::uint32_t()> TickCount;
 
@@ -97,6 +101,9 @@ class TSOLMONApp : public QMainWindow, public WindowHooks {
   bool CommitActiveEdit();
 
   TInputForm* Sheet(int w) const;
+  TOutputForm* Report(int w) const;
+  // The report window w (4 or 5), created hidden when it does not exist.
+  TOutputForm* EnsureReport(int w);
   TGForm* Child(int w) const { return ChildWindows.at(w); }
   void ChildActivated(TGForm* form);
   void FormDestroyed(TGForm* form);
