@@ -6,22 +6,10 @@
 namespace solmon {
 
 namespace {
-constexpr int kBias = 129;
-constexpr std::uint64_t kFractionBits = 39;
+constexpr int kBias = kReal6Bias;
+constexpr std::uint64_t kFractionBits = kReal6FractionBits;
 constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << kFractionBits) - 1;
 }  // namespace
-
-double Real6ToDouble(const Real6& r) {
-  const int e = r.bytes[0];
-  if (e == 0) return 0.0;
-  std::uint64_t field = 0;
-  for (int i = 5; i >= 1; --i) field = (field << 8) | r.bytes[i];
-  const bool negative = (field >> kFractionBits) & 1;
-  const std::uint64_t fraction = field & kFractionMask;
-  const double mantissa = 1.0 + std::ldexp(static_cast<double>(fraction), -int(kFractionBits));
-  const double magnitude = std::ldexp(mantissa, e - kBias);
-  return negative ? -magnitude : magnitude;
-}
 
 Real6 DoubleToReal6(double value) {
   Real6 out;
@@ -52,12 +40,6 @@ Real6 DoubleToReal6(double value) {
 }
 
 void StoreReal6(Real6& dest, double value) { dest = DoubleToReal6(value); }
-
-Real6 Real6FromBytes(const std::uint8_t* p) {
-  Real6 r;
-  std::memcpy(r.bytes.data(), p, 6);
-  return r;
-}
 
 void Real6ToBytes(const Real6& r, std::uint8_t* p) { std::memcpy(p, r.bytes.data(), 6); }
 

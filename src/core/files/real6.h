@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace solmon {
@@ -21,8 +22,25 @@ class Real6Overflow : public std::overflow_error {
   Real6Overflow() : std::overflow_error("Floating point overflow") {}
 };
 
-// Exact: every six-byte real is a double.
-double Real6ToDouble(const Real6& r);
+constexpr int kReal6Bias = 129;
+constexpr std::uint64_t kReal6FractionBits = 39;
+
+// Exact: every six-byte real is a double. Inline because the calculation reads
+// parameters and weather values this way thousands of times per run.
+inline double Real6ToDouble(const Real6& r) {
+  const int e = r.bytes[0];
+  if (e == 0) return 0.0;
+  std::uint64_t field = 0;
+  for (int i = 5; i >= 1; --i) field = (field << 8) | r.bytes[i];
+  // Every six-byte exponent is a normal double exponent: the bits move over.
+  const std::uint64_t sign = (field >> kReal6FractionBits) & 1;
+  const std::uint64_t fraction = field & ((std::uint64_t{1} << kReal6FractionBits) - 1);
+  const std::uint64_t bits = (sign << 63) | (static_cast<std::uint64_t>(e - kReal6Bias + 1023) << 52) |
+                             (fraction << (52 - kReal6FractionBits));
+  double value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
 
 // Rounds to 40 significant bits (half up in magnitude); magnitudes below
 // 2^-128 become zero. Throws Real6Overflow; nothing is produced then.
@@ -33,7 +51,11 @@ Real6 DoubleToReal6(double value);
 void StoreReal6(Real6& dest, double value);
 
 // Raw access for byte images.
-Real6 Real6FromBytes(const std::uint8_t* p);
+inline Real6 Real6FromBytes(const std::uint8_t* p) {
+  Real6 r;
+  std::memcpy(r.bytes.data(), p, 6);
+  return r;
+}
 void Real6ToBytes(const Real6& r, std::uint8_t* p);
 
 }  // namespace solmon

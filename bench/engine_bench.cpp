@@ -1,0 +1,67 @@
+// The calculation engine: single-location runs of each available system kind,
+// a multi-location run over a synthetic weather file, and the economics.
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+#include "calc_fixture.h"
+#include "core/calc/economics.h"
+#include "core/calc/run_driver.h"
+
+namespace {
+
+using namespace solmon;
+using namespace solmon::testing;
+
+void BM_SingleLocationRun(benchmark::State& state) {
+  ProjectState s = SampleProject(0);
+  s.SheetKind[1] = static_cast<std::int16_t>(state.range(0));
+  if (s.SheetKind[1] == 1) s.SetParamValue(2, 1, 12, 1.0);  // air in the collector
+  RecordingPrompts prompts;
+  for (auto _ : state) {
+    RunCalculation(s, false, prompts);
+    benchmark::DoNotOptimize(s.Results.MonthlyResults[kYearRecord][1]);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SingleLocationRun)->Arg(1)->Arg(2)->Arg(9)->ArgName("kind");
+
+void BM_ThousandLocations(benchmark::State& state) {
+  std::vector<LocationRecord> records;
+  for (int i = 0; i < 1000; ++i)
+    records.push_back(SampleLocationEnglish("STATION " + std::to_string(i), -60 + 0.12 * i));
+  const std::string path = WriteWeatherFile("BENCH.WEA", records);
+  ProjectState s = SampleProject(0);
+  s.ProgramDir = path.substr(0, path.size() - 9);
+  s.WeatherFileName = "BENCH.WEA";
+  s.LocationIndex = -1000;
+  std::ostringstream out;
+  MultiLocationOptions options;
+  options.Stream = &out;
+  options.FixedSlope = false;
+  options.Slope = 10;
+  RecordingPrompts prompts;
+  prompts.multi = &options;
+  for (auto _ : state) {
+    out.str("");
+    RunCalculation(s, false, prompts);
+  }
+  state.SetItemsProcessed(state.iterations() * 1000);
+}
+BENCHMARK(BM_ThousandLocations)->Unit(benchmark::kMillisecond);
+
+void BM_CashFlowEconomics(benchmark::State& state) {
+  ProjectState s = SampleProject(0);
+  s.SheetKind[3] = 1;
+  s.SetParamValue(3, 1, 1, 3);  // cash flow
+  RecordingPrompts prompts;
+  RunCalculation(s, false, prompts);
+  for (auto _ : state) {
+    RunEconomics(s);
+    benchmark::DoNotOptimize(s.Economics.LifeCycleSavings);
+  }
+}
+BENCHMARK(BM_CashFlowEconomics);
+
+}  // namespace

@@ -1,0 +1,111 @@
+#include "calc_fixture.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/model/sheet_setup.h"
+
+namespace solmon::testing {
+
+namespace {
+
+// A cold mid-latitude climate, English units: Btu/ft^2-day, F.
+constexpr double kHBar[13] = {0, 564, 840, 1127, 1434, 1741, 1900, 1872, 1650, 1272, 888, 527, 434};
+constexpr double kTAmb[13] = {0, 17, 21, 31, 46, 57, 67, 72, 70, 61, 50, 35, 22};
+constexpr double kTMains[13] = {0, 40, 39, 40, 44, 50, 56, 60, 61, 58, 53, 47, 42};
+constexpr double kReflect[13] = {0, 0.6, 0.6, 0.4, 0.2, 0.2, 0.2, 0.2, 0.2, 0.2, 0.2, 0.3, 0.5};
+// Heating degree-days, C-days.
+constexpr double kDegDaysSI[13] = {0, 780, 640, 550, 300, 150, 40, 10, 20, 90, 260, 480, 700};
+
+void SetMonthly(MonthlyReal6& dest, const double (&values)[13]) {
+  for (int m = 1; m <= 12; ++m) dest[m] = DoubleToReal6(values[m]);
+}
+
+}  // namespace
+
+LocationRecord SampleLocationEnglish(const std::string& name, double latitude) {
+  LocationRecord r;
+  r.SetName(name);
+  r.Latitude = DoubleToReal6(latitude);
+  r.DegDayBase = DoubleToReal6(65);
+  SetMonthly(r.HBar, kHBar);
+  SetMonthly(r.TAmb, kTAmb);
+  SetMonthly(r.TMains, kTMains);
+  SetMonthly(r.Reflect, kReflect);
+  for (int m = 1; m <= 12; ++m) r.HumRatio[m] = DoubleToReal6(0.005);
+  return r;
+}
+
+void SetLocation(ProjectState& s, const LocationRecord& english) {
+  LocationRecord r = english;
+  const bool si = s.UnitSystem == 0;
+  for (int m = 1; m <= 12; ++m) {
+    const auto v = [&](const MonthlyReal6& a) { return Real6ToDouble(a[m]); };
+    if (si) {
+      r.HBar[m] = DoubleToReal6(v(english.HBar) / 0.088);
+      r.TAmb[m] = DoubleToReal6((v(english.TAmb) - 32) / 1.8);
+      r.TMains[m] = DoubleToReal6((v(english.TMains) - 32) / 1.8);
+    }
+    s.DegDays[m] = DoubleToReal6(si ? kDegDaysSI[m] : kDegDaysSI[m] * 1.8);
+  }
+  s.Location = r;
+  s.LocationName = r.Name();
+}
+
+ProjectState SampleProject(int unitSystem) {
+  ProjectState s;
+  s.UnitSystem = 0;
+  s.SheetKind = {0, 2, 1, 0};
+  s.LocationIndex = 1;
+  // Water storage, SI.
+  const double water[] = {0, 0, 75, 250, 2, 50, 1, 300, 60, 20, 1.5, 2, 5, 5, 2.0, 2, 0.015, 0.7};
+  for (int row = 1; row <= 17; ++row) Set(s, 1, 2, row, water[row]);
+  // Pebble bed, SI.
+  const double pebble[] = {0, 0, 0.25, 250, 2, 50, 1, 300, 60, 20, 1.5, 400, 0.7, 2, 5, 5, 5, 1};
+  for (int row = 1; row <= 17; ++row) Set(s, 1, 1, row, pebble[row]);
+  // Domestic hot water only, SI.
+  const double dhw[] = {0, 0, 75, 2, 50, 300, 60, 20, 1.5, 2, 5, 5, 2, 0.015, 0.7};
+  for (int row = 1; row <= 14; ++row) Set(s, 1, 9, row, dhw[row]);
+  // Flat plate, SI.
+  const double flat[] = {0, 10, 2, 4.5, 0.75, 55, 0, 1, 1, 0.1, 0.9, 0.015, 4.19, 2, 0.015, 4.19};
+  for (int row = 1; row <= 15; ++row) Set(s, 2, 1, row, flat[row]);
+  // Air collector for the pebble bed is a second flat plate set: evacuated tube sheet unused.
+  const double tube[] = {0, 10, 2, 1.5, 0.6, 55, 0, 1, 0.95, 0.9, 0.015, 4.19, 2, 0.015, 4.19};
+  for (int row = 1; row <= 14; ++row) Set(s, 2, 2, row, tube[row]);
+  const double cpc[] = {0, 10, 2, 2.0, 0.65, 1.5, 35, 40, 0, 1, 0.95, 0.9, 0.015, 4.19, 2, 0.015, 4.19};
+  for (int row = 1; row <= 16; ++row) Set(s, 2, 3, row, cpc[row]);
+  const double oneAxis[] = {0, 10, 2, 3.0, 0.7, 10, 40, 0, 0.95, 0.015, 4.19, 2, 0.015, 4.19};
+  for (int row = 1; row <= 13; ++row) Set(s, 2, 4, row, oneAxis[row]);
+  const double twoAxis[] = {0, 10, 2, 3.0, 0.7, 10, 0.015, 4.19, 2, 0.015, 4.19};
+  for (int row = 1; row <= 10; ++row) Set(s, 2, 5, row, twoAxis[row]);
+  // Economics: prices of electricity, gas, oil and other fuel.
+  Set(s, 3, 1, 1, 1);
+  Set(s, 3, 1, 4, 0.10);
+  Set(s, 3, 1, 6, 0.30);
+  Set(s, 3, 1, 8, 0.50);
+  Set(s, 3, 1, 10, 10);
+  Set(s, 3, 1, 12, 20);
+  if (unitSystem == 1) {
+    s.UnitSystem = 1;
+    for (int kind : {1, 2, 9}) ConvertSheetUnits(s, 1, kind, 0, 1);
+    for (int kind = 1; kind <= 5; ++kind) ConvertSheetUnits(s, 2, kind, 0, 1);
+    ConvertSheetUnits(s, 3, 1, 0, 1);
+  }
+  SetLocation(s, SampleLocationEnglish());
+  return s;
+}
+
+std::string WriteWeatherFile(const std::string& fileName, const std::vector<LocationRecord>& records) {
+  const auto dir = std::filesystem::temp_directory_path() / "solmon_engine_tests";
+  std::filesystem::create_directories(dir);
+  const auto path = dir / fileName;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::uint8_t bytes[kLocationRecordSize];
+  for (const LocationRecord& r : records) {
+    r.ToBytes(bytes);
+    out.write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+  }
+  return path.string();
+}
+
+}  // namespace solmon::testing
