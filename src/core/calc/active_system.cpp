@@ -139,7 +139,7 @@ void ActiveMonth(Calculation& c, const ActiveRows& r, ActiveLoads& w, int m) {
   } else if (!LiquidFactors(c, r, buildingUA, w, f)) {
     return;
   }
-  if (buildingUA > 0 && (f.storageRatio < 0.5 || f.storageRatio > 4.0)) {
+  if (buildingUA > 0 && !StorageRatioInRange(f.storageRatio)) {
     CalcMessage(c);  // the month is abandoned; its record stays blank
     return;
   }

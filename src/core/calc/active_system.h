@@ -21,6 +21,9 @@ struct ActiveLoads {
   double eta = 1;  // efficiency of fuel usage, fraction
 };
 
+// The storage check of a system with a building load: bounds inclusive.
+inline bool StorageRatioInRange(double ratio) { return ratio >= 0.5 && ratio <= 4.0; }
+
 double SolarFractionLiquid(double x, double y);
 double SolarFractionAir(double x, double y);
 

@@ -49,7 +49,11 @@ double SolarAzimuth(const Day& d, const Sun& sun) {
     const double x = (d.cosPhi / d.sinPhi) * (d.sinDelta / d.cosDelta);
     if (std::fabs(x) < 1 && std::fabs(sun.omega) > ArcCos(x)) c1 = -1;
   }
-  const double c2 = d.phi * (d.phi - d.delta) < 0 ? -1 : 1;
+  // On the equator itself the product is 0 whatever the season, which would
+  // put the noon sun in front of a south-facing surface all year; the
+  // equator is taken as the edge of the north, like its azimuths.
+  const bool poleSide = d.phi != 0 ? d.phi * (d.phi - d.delta) < 0 : d.delta > 0;
+  const double c2 = poleSide ? -1 : 1;
   const double c3 = sun.omega < 0 ? -1 : 1;
   return c1 * c2 * primed + c3 * (1 - c1 * c2) / 2 * kPi;
 }

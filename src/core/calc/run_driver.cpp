@@ -120,9 +120,12 @@ bool CheckFluidSpecificHeat(Calculation& c, bool checkFluid) {
   if (!checkFluid || c.CollectorKind < 1 || c.CollectorKind > 5) return true;
   const double cp = c.s.ParamValue(kCollectorSheet, c.CollectorKind, CollectorRowsOf(c.CollectorKind).specificHeat);
   const double d = c.English() ? cp : cp / 4.19;  // Btu/lb-F
+  // The bounds as a stored value holds them, so that a bound typed in is accepted.
+  const auto stored = [](double bound) { return Real6ToDouble(DoubleToReal6(bound)); };
   bool suspicious = false;
-  if (c.SystemKind == 1) suspicious = d < 0.2 || d > 0.3;
-  if (c.SystemKind == 2 || c.SystemKind == 6 || c.SystemKind == 7) suspicious = d < 0.7 || d > 1.1;
+  if (c.SystemKind == 1) suspicious = d < stored(0.2) || d > stored(0.3);
+  if (c.SystemKind == 2 || c.SystemKind == 6 || c.SystemKind == 7)
+    suspicious = d < stored(0.7) || d > stored(1.1);
   if (!suspicious) return true;
   std::string value = FormatValue(cp, {DecStyle::FixedDecimal, 2});
   if (value.size() < 6) value.insert(0, 6 - value.size(), ' ');
@@ -166,6 +169,7 @@ RunOutcome RunCalculation(ProjectState& s, bool checkFluid, UserPrompts& prompts
   c.CollectorKind = s.SheetKind[kCollectorSheet];
   if (!CheckFluidSpecificHeat(c, checkFluid)) return RunOutcome::Cancelled;
   ParameterSnapshot snapshot(s);
+  s.ResultsValid = false;  // whatever the run leaves in the store is not the last results
   if (StopForDanglingReference(c)) return RunOutcome::Stopped;
   return s.LocationIndex >= 1 ? RunSingleLocation(c) : RunAllLocations(c);
 }
