@@ -1,12 +1,11 @@
-// The calculation engine: single-location runs of each available system kind,
-// a multi-location run over a synthetic weather file, and the economics.
+// The calculation engine: single-location runs of each available system kind
+// and a multi-location run over a synthetic weather file.
 
 #include <benchmark/benchmark.h>
 
 #include <sstream>
 
 #include "calc_fixture.h"
-#include "core/calc/economics.h"
 #include "core/calc/run_driver.h"
 
 namespace {
@@ -31,7 +30,7 @@ void BM_ThousandLocations(benchmark::State& state) {
   std::vector<LocationRecord> records;
   for (int i = 0; i < 1000; ++i)
     records.push_back(SampleLocationEnglish("STATION " + std::to_string(i), -60 + 0.12 * i));
-  const std::string path = WriteWeatherFile("BENCH.WEA", records);
+  const std::string path = WriteTestWeatherFile("BENCH.WEA", records);
   ProjectState s = SampleProject(0);
   s.ProgramDir = path.substr(0, path.size() - 9);
   s.WeatherFileName = "BENCH.WEA";
@@ -50,18 +49,5 @@ void BM_ThousandLocations(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 1000);
 }
 BENCHMARK(BM_ThousandLocations)->Unit(benchmark::kMillisecond);
-
-void BM_CashFlowEconomics(benchmark::State& state) {
-  ProjectState s = SampleProject(0);
-  s.SheetKind[3] = 1;
-  s.SetParamValue(3, 1, 1, 3);  // cash flow
-  RecordingPrompts prompts;
-  RunCalculation(s, false, prompts);
-  for (auto _ : state) {
-    RunEconomics(s);
-    benchmark::DoNotOptimize(s.Economics.LifeCycleSavings);
-  }
-}
-BENCHMARK(BM_CashFlowEconomics);
 
 }  // namespace

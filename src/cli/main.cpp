@@ -16,7 +16,8 @@ const char* kUsageText =
     "  project info FILE        what a project file holds\n"
     "  project save IN OUT      read a project and write it again in the current version\n"
     "  project from-ini INI OUT [--weather-dir DIR]\n"
-    "                           a project from its readable source (the defaults project)\n";
+    "                           a project from its readable source (the defaults project)\n"
+    "  run PROJECT [OPTIONS]    calculate a project: one line of results per location\n";
 
 }  // namespace
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
   const std::map<std::string, std::function<int(const Args&)>> commands = {
       {"catalogue", CatalogueCommand},
       {"project", ProjectCommand},
+      {"run", RunCommand},
   };
   if (argc < 2) {
     std::cerr << kUsageText;

@@ -1,9 +1,9 @@
 #include "calc_fixture.h"
 
 #include <filesystem>
-#include <fstream>
 
-#include "core/model/sheet_setup.h"
+#include "core/model/sheet_model.h"
+#include "core/weather/weather_file.h"
 
 namespace solmon::testing {
 
@@ -14,8 +14,6 @@ constexpr double kHBar[13] = {0, 564, 840, 1127, 1434, 1741, 1900, 1872, 1650, 1
 constexpr double kTAmb[13] = {0, 17, 21, 31, 46, 57, 67, 72, 70, 61, 50, 35, 22};
 constexpr double kTMains[13] = {0, 40, 39, 40, 44, 50, 56, 60, 61, 58, 53, 47, 42};
 constexpr double kReflect[13] = {0, 0.6, 0.6, 0.4, 0.2, 0.2, 0.2, 0.2, 0.2, 0.2, 0.2, 0.3, 0.5};
-// Heating degree-days, C-days.
-constexpr double kDegDaysSI[13] = {0, 780, 640, 550, 300, 150, 40, 10, 20, 90, 260, 480, 700};
 
 void SetMonthly(MonthlyReal6& dest, const double (&values)[13]) {
   for (int m = 1; m <= 12; ++m) dest[m] = DoubleToReal6(values[m]);
@@ -34,22 +32,6 @@ LocationRecord SampleLocationEnglish(const std::string& name, double latitude) {
   SetMonthly(r.Reflect, kReflect);
   for (int m = 1; m <= 12; ++m) r.HumRatio[m] = DoubleToReal6(0.005);
   return r;
-}
-
-void SetLocation(ProjectState& s, const LocationRecord& english) {
-  LocationRecord r = english;
-  const bool si = s.UnitSystem == 0;
-  for (int m = 1; m <= 12; ++m) {
-    const auto v = [&](const MonthlyReal6& a) { return Real6ToDouble(a[m]); };
-    if (si) {
-      r.HBar[m] = DoubleToReal6(v(english.HBar) / 0.088);
-      r.TAmb[m] = DoubleToReal6((v(english.TAmb) - 32) / 1.8);
-      r.TMains[m] = DoubleToReal6((v(english.TMains) - 32) / 1.8);
-    }
-    s.DegDays[m] = DoubleToReal6(si ? kDegDaysSI[m] : kDegDaysSI[m] * 1.8);
-  }
-  s.Location = r;
-  s.LocationName = r.Name();
 }
 
 ProjectState SampleProject(int unitSystem) {
@@ -86,26 +68,27 @@ ProjectState SampleProject(int unitSystem) {
   Set(s, 3, 1, 10, 10);
   Set(s, 3, 1, 12, 20);
   if (unitSystem == 1) {
+    // Every set in English units, as its sheet converts it.
     s.UnitSystem = 1;
-    for (int kind : {1, 2, 9}) ConvertSheetUnits(s, 1, kind, 0, 1);
-    for (int kind = 1; kind <= 5; ++kind) ConvertSheetUnits(s, 2, kind, 0, 1);
-    ConvertSheetUnits(s, 3, 1, 0, 1);
+    const auto kinds = s.SheetKind;
+    for (int sheet = 1; sheet <= kSheets; ++sheet) {
+      for (int kind = 1; kind <= SheetKindCount(sheet); ++kind) {
+        s.SheetKind[sheet] = static_cast<std::int16_t>(kind);
+        SheetModel convert(s, sheet);
+      }
+    }
+    s.SheetKind = kinds;
   }
-  SetLocation(s, SampleLocationEnglish());
+  SetCurrentLocation(s, SampleLocationEnglish());
   return s;
 }
 
-std::string WriteWeatherFile(const std::string& fileName, const std::vector<LocationRecord>& records) {
+std::string WriteTestWeatherFile(const std::string& fileName, const std::vector<LocationRecord>& records) {
   const auto dir = std::filesystem::temp_directory_path() / "solmon_engine_tests";
   std::filesystem::create_directories(dir);
-  const auto path = dir / fileName;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  std::uint8_t bytes[kLocationRecordSize];
-  for (const LocationRecord& r : records) {
-    r.ToBytes(bytes);
-    out.write(reinterpret_cast<const char*>(bytes), sizeof bytes);
-  }
-  return path.string();
+  const std::string path = (dir / fileName).string();
+  solmon::WriteWeatherFile(path, records);
+  return path;
 }
 
 }  // namespace solmon::testing

@@ -34,9 +34,6 @@ class RecordingPrompts : public UserPrompts {
 // A location record in English units, as a weather file holds it.
 LocationRecord SampleLocationEnglish(const std::string& name = "MADISON WI", double latitude = 43.1);
 
-// Puts the location into the project in its unit system, with degree-days.
-void SetLocation(ProjectState& s, const LocationRecord& english);
-
 // Kind 2 (water storage) with a flat plate, economics off, one location.
 ProjectState SampleProject(int unitSystem = 0);
 
@@ -44,6 +41,6 @@ ProjectState SampleProject(int unitSystem = 0);
 inline void Set(ProjectState& s, int sheet, int kind, int row, double v) { s.SetParamValue(sheet, kind, row, v); }
 
 // Writes `records` as a weather file and returns its path (in the test's temp dir).
-std::string WriteWeatherFile(const std::string& fileName, const std::vector<LocationRecord>& records);
+std::string WriteTestWeatherFile(const std::string& fileName, const std::vector<LocationRecord>& records);
 
 }  // namespace solmon::testing

@@ -7,6 +7,7 @@
 #include "calc_fixture.h"
 #include "core/calc/collector.h"
 #include "core/model/numbers.h"
+#include "core/weather/weather_file.h"
 
 namespace solmon {
 namespace {
@@ -14,13 +15,12 @@ namespace {
 using testing::RecordingPrompts;
 using testing::SampleLocationEnglish;
 using testing::SampleProject;
-using testing::SetLocation;
 
 class RadiationTest : public ::testing::Test {
  protected:
   // A run variable set for a surface of the given geometry, modifiers of one glass cover.
   Calculation Calc(int collectorKind, double latitude = 43.1) {
-    SetLocation(s, SampleLocationEnglish("TEST", latitude));
+    SetCurrentLocation(s, SampleLocationEnglish("TEST", latitude));
     Calculation c(s, prompts);
     c.SystemKind = 2;
     c.CollectorKind = collectorKind;

@@ -151,7 +151,7 @@ TEST(RunDriver, KindsWithoutTheirModelYetStop) {
 class MultiLocationTest : public ::testing::Test {
  protected:
   MultiLocationTest() {
-    const std::string path = testing::WriteWeatherFile(
+    const std::string path = testing::WriteTestWeatherFile(
         "THREE.WEA", {SampleLocationEnglish("ALPHA CITY", 43.1), SampleLocationEnglish("BETA TOWN", 30),
                       SampleLocationEnglish("GAMMA VILLE", 55.5)});
     s.ProgramDir = std::filesystem::path(path).parent_path().string() + "/";

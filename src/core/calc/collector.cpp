@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "core/model/numbers.h"
+#include "core/model/solar_constants.h"
 
 namespace solmon {
 
 namespace {
 
-constexpr double kDegree = 0.017453;
+constexpr double kDegree = kDegreeFactor;
 
 // Modifier of a flat plate with 0..4 covers at 0, 10 ... 80 degrees.
 constexpr double kGlazingModifiers[5][9] = {

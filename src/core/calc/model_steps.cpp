@@ -3,12 +3,12 @@
 #include <cmath>
 
 #include "core/model/numbers.h"
+#include "core/model/solar_constants.h"
 
 namespace solmon {
 
 namespace {
 
-constexpr int kDays[kMonths + 1] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 const char* const kMonthNames[kMonths + 1] = {"",     "January", "February",  "March",   "April",
                                               "May",  "June",    "July",      "August",  "September",
                                               "October", "November", "December"};
@@ -17,7 +17,7 @@ auto& Records(Calculation& c) { return c.s.Results.MonthlyResults; }
 
 }  // namespace
 
-int DaysInMonth(int month) { return kDays[month]; }
+int DaysInMonth(int month) { return kMonthDays[month]; }
 
 void ClearResults(Calculation& c) {
   ThermalResults& r = c.s.Results;

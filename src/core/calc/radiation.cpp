@@ -5,15 +5,14 @@
 
 #include "core/calc/collector.h"
 #include "core/model/numbers.h"
+#include "core/model/solar_constants.h"
 
 namespace solmon {
 
 namespace {
 
-constexpr double kDegree = 0.017453;
+constexpr double kDegree = kDegreeFactor;
 constexpr double kPi = 3.1415927;
-constexpr double kDayFactor = 7.639437155554888;  // 24 / pi
-constexpr int kDeclination[kMonths + 1] = {0, -21, -13, -2, 9, 19, 23, 21, 13, 2, -10, -19, -23};
 
 // The average day of the month at the location.
 struct Day {
@@ -173,8 +172,6 @@ double TauAlphaOf(double incident, double absorbed) {
 
 }  // namespace
 
-double MonthlyDeclination(int month) { return kDeclination[month]; }
-
 double SurfaceCosIncidence(double gamma, double sinSlope, double cosSlope, double gammaS,
                            double sinZenith, double cosZenith) {
   const double v = std::fabs(std::cos(gamma - gammaS) * sinZenith * sinSlope + cosZenith * cosSlope);
@@ -187,7 +184,7 @@ void MonthlyRadiation(Calculation& c, int m) {
   const LocationRecord& loc = c.s.Location;
   Day d;
   d.phi = Real6ToDouble(loc.Latitude);
-  d.delta = kDeclination[m];
+  d.delta = kMonthDeclination[m];
   d.cosPhi = std::cos(d.phi * kDegree);
   d.sinPhi = std::sin(d.phi * kDegree);
   d.cosDelta = std::cos(d.delta * kDegree);
@@ -203,7 +200,7 @@ void MonthlyRadiation(Calculation& c, int m) {
 
   const double hBar = Real6ToDouble(loc.HBar[m]);
   const double reflect = Real6ToDouble(loc.Reflect[m]);
-  const double isc = c.ByUnits(4871, 428);
+  const double isc = kSolarConstant[c.s.UnitSystem == 1 ? 1 : 0];
   const double e0 = 1 - 0.033 * d.delta / 23.45;
   const double h0 = kDayFactor * e0 * isc *
                     (d.cosPhi * d.cosDelta * r.SinSunsetAngle + ws * d.sinPhi * d.sinDelta);

@@ -7,9 +7,6 @@
 
 namespace solmon {
 
-// Monthly declination in degrees, January..December (index 1..12).
-double MonthlyDeclination(int month);
-
 // Fills c.Radiation for month 1..12 of the current location and the surface
 // of c.Collector (geometry by c.CollectorKind). Does nothing once the run has
 // stopped. In a month without sunrise every output and step is cleared.

@@ -53,13 +53,13 @@ MultiLocationWriter::MultiLocationWriter(std::ostream& out, int systemKind, bool
 void MultiLocationWriter::Item(const std::string& text) {
   out_ << text << '\t';
   out_.flush();  // an interrupted run leaves every finished item on disk
-  if (!out_) throw OutputFileError("the multi-location output could not be written");
+  if (!out_) throw OutputFileError("the results could not be written");
 }
 
 void MultiLocationWriter::EndLine() {
   out_ << "\r\n";
   out_.flush();
-  if (!out_) throw OutputFileError("the multi-location output could not be written");
+  if (!out_) throw OutputFileError("the results could not be written");
 }
 
 void MultiLocationWriter::WriteHeader() {
