@@ -268,6 +268,18 @@ TEST_F(MainWindowTest, HelpOpensTheBundledDocumentsOrSaysWhatIsMissing) {
   EXPECT_EQ(prompts.messages.back(), "Error while loading Solmon_Manual.PDF file");
   app->ShowHelpTopic(1005);  // no help file: nothing happens, nothing fails
   EXPECT_EQ(prompts.opened.size(), 2u);
+  app->HelpIndexClick();
+  EXPECT_EQ(prompts.messages.back(),
+            ("The " + Path(kHelpFile) + " file was not found.").toStdString());
+
+  QFile help(Path(kHelpFile));
+  ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+  help.write("<html></html>");
+  help.close();
+  app->HelpIndexClick();
+  EXPECT_EQ(prompts.opened.back().toLocalFile(), Path(kHelpFile));
+  app->ShowHelpTopic(701);
+  EXPECT_EQ(prompts.opened.back().fragment(), "topic701");
 }
 
 }  // namespace

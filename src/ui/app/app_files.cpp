@@ -62,7 +62,10 @@ void TSOLMONApp::ShowSheetsAfterSetup() {
     if (TInputForm* f = Sheet(w)) f->BringToFront();
 }
 
-void TSOLMONApp::SetSaveCaption() { SaveItem->setText("Save " + FileName); }
+void TSOLMONApp::SetSaveCaption() {
+  QString caption = "Save " + FileName;
+  SaveItem->setText(caption.replace("&", "&&"));
+}
 
 void TSOLMONApp::UpdateCollectorMenu() {
   CollectorMenu->setEnabled(s_.SheetKind[1] != 8 && s_.SheetKind[2] > 0);

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 
 #include "core/model/project_state.h"
@@ -27,6 +29,8 @@ int main(int argc, char** argv) {
   solmon::ui::QtPrompts prompts;
   solmon::ui::TSOLMONApp window(state, prompts, programDir);
   if (!window.Start(project)) return 1;
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    window.setGeometry(screen->availableGeometry());
   window.showMaximized();
   if (about) prompts.ShowAbout();
   return QApplication::exec();

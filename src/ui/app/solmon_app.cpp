@@ -108,6 +108,10 @@ void TSOLMONApp::CreateEditMenu() {
   EditMenu->addSeparator();
   CopyWindowItem = AddItem(EditMenu, "Copy &Window", 205, QKeySequence("Ctrl+A"));
   connect(EditMenu, &QMenu::aboutToShow, this, &TSOLMONApp::EditMenuOpened);
+  // The shortcuts stay live between openings; each command checks its own case.
+  connect(EditMenu, &QMenu::aboutToHide, this, [this] {
+    for (QAction* a : EditMenu->actions()) a->setEnabled(true);
+  });
   connect(CutItem, &QAction::triggered, this, &TSOLMONApp::CutClick);
   connect(CopyItem, &QAction::triggered, this, &TSOLMONApp::CopyClick);
   connect(PasteItem, &QAction::triggered, this, &TSOLMONApp::PasteClick);
