@@ -431,34 +431,6 @@ TEST_F(SheetModelTest, DepreciationScheduleGoesToTheThirdExtraTable) {
   EXPECT_FALSE(s.MonthlyTables[18].has_value());
 }
 
-// ---- copy ---------------------------------------------------------------
-
-TEST_F(SheetModelTest, ClipboardTextListsEnabledRowsAndMonthlyValues) {
-  s.SetParamValue(1, 9, 11, 3.5);
-  SheetModel m = Sheet(1, 9);
-  MonthlyDialogData d = m.OpenMonthly(5);
-  for (int k = 1; k <= 12; ++k) d.Entries[k] = std::to_string(100 + k);
-  ASSERT_TRUE(m.AcceptMonthly(5, d.Entries).ok());
-  m.ChoiceChanged(9, 1);  // no pipe losses: rows 10 and 11 are left out
-  const std::string text = m.ClipboardText("Active Domestic Hot Water System");
-  std::string expected =
-      "Active Domestic Hot Water System\r"
-      "Location\tMADISON WI\t\r"
-      "Water volume / collector area\t75.00\tliters/m^2\r"
-      "Fuel\tElec\t\r"
-      "Efficiency of fuel usage\t50.00\t%\r"
-      "Daily hot water usage\tMonthly\tliters\r"
-      "101.0  102.0  103.0  104.0  105.0  106.0  107.0  108.0  109.0  110.0  111.0  112.0  "
-      "Water set temperature\t10.0\tC\r"
-      "Environmental temperature\t10.0\tC\r"
-      "UA of auxiliary storage tank\t10.00\tW/C\r"
-      "Pipe heat loss\tNo\t\r"
-      "Collector-store heat exchanger\tYes\t\r"
-      "    Tank-side flowrate/area\t10.000\tkg/sec-m^2\r"
-      "    Heat exchanger effectiveness\t0.50\t\r";
-  EXPECT_EQ(text, expected);
-}
-
 TEST(PrepareCurrentSheets, ConvertsOnlyTheSheetsOfTheCurrentKinds) {
   ProjectState s;
   testing::FillSampleProject(s);

@@ -202,17 +202,13 @@ const ValueTable* SheetModel::TableOf(const SheetRow& r) const {
   return nullptr;
 }
 
-std::string SheetModel::ClipboardText(const std::string& caption) const {
-  std::string out = caption + '\r';
-  for (int i = 1; i <= NInfo(); ++i) {
-    const SheetRow& r = info_[i];
-    if (!r.Enabled()) continue;
-    out += r.Caption + '\t' + r.ValueText() + '\t' + r.UnitName(units_) + '\r';
-    if (r.Kind != RowKind::Numeric || !r.IsMonthly) continue;
-    if (const ValueTable* t = TableOf(r)) {
-      const int entries = r.TestType() >= 16 && r.TestType() <= 18 ? 10 : 12;
-      for (int k = 1; k <= entries; ++k) out += FormatValue(Real6ToDouble((*t)[k]), r.form) + "  ";
-    }
+std::vector<double> SheetModel::TableEntries(int row) const {
+  const SheetRow& r = Row(row);
+  std::vector<double> out;
+  if (r.Kind != RowKind::Numeric || !r.IsMonthly) return out;
+  if (const ValueTable* t = TableOf(r)) {
+    const int entries = r.TestType() >= 16 && r.TestType() <= 18 ? 10 : 12;
+    for (int k = 1; k <= entries; ++k) out.push_back(Real6ToDouble((*t)[k]));
   }
   return out;
 }

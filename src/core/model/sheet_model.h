@@ -133,9 +133,10 @@ class SheetModel {
   // focus (the incidence angle modifier constant row, or `row`).
   EntryProblem ConstantMonthly(int row, const std::string& first, int& focusRow);
 
-  // The text-buffer form of the sheet under its window caption: the
-  // clipboard's Copy Window.
-  std::string ClipboardText(const std::string& caption) const;
+  // The values of the table a table-valued row stands for: ten for the
+  // angle and depreciation tables, twelve for a monthly table; none when the
+  // row's table does not exist.
+  std::vector<double> TableEntries(int row) const;
 
  private:
   void BuildRow(int i);

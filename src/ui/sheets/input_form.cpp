@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "core/report/sheet_report.h"
 #include "ui/app/qt_prompts.h"
 #include "ui/app/screen_scale.h"
 #include "ui/app/solmon_app.h"
@@ -390,7 +391,10 @@ void TInputForm::OpenMonthly(TMyEdit* edit) {
 void TInputForm::ShowHelp(int helpNo) { App()->ShowHelpTopic(helpNo); }
 
 std::string TInputForm::CopyText() const {
-  return model_->ClipboardText(windowTitle().toStdString());
+  const std::string caption = windowTitle().toStdString();
+  return ReportClipboardText(App()->Output, [&](ReportOutput& out) {
+           DisplaySheet(*model_, caption, out);
+         }).value_or(std::string());
 }
 
 void TInputForm::CopyWindow() {
