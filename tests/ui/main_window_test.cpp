@@ -62,10 +62,7 @@ TEST_F(MainWindowTest, AProjectOnTheCommandLineIsOpenedInstead) {
 }
 
 TEST_F(MainWindowTest, ADamagedDefaultsProjectEndsTheStartWithAMessage) {
-  QFile f(Path(kDefaultsFile));
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write("5.80\0", 5);
-  f.close();
+  WriteFile(Path(kDefaultsFile), QByteArray("5.80\0", 5));
   app = std::make_unique<TSOLMONApp>(state, prompts, programDir);
   EXPECT_FALSE(app->Start({}));
   ASSERT_EQ(prompts.messages.size(), 1u);
@@ -93,10 +90,8 @@ TEST_F(MainWindowTest, TenSaveAsKeepNineRecentFilesNewestFirst) {
 }
 
 TEST_F(MainWindowTest, TheRecentListIsReadAtStartAndAMissingFileIsDropped) {
-  QFile f(Path(kRecentListFile));
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write((Path("gone.SMN") + "\r\n" + Path(kDefaultsFile) + "\r\n").toUtf8());
-  f.close();
+  WriteFile(Path(kRecentListFile),
+            (Path("gone.SMN") + "\r\n" + Path(kDefaultsFile) + "\r\n").toUtf8());
   StartApp();
   ASSERT_EQ(app->RecentItems.size(), 2);
   EXPECT_EQ(app->RecentItems[1]->text(), "2. " + Path("gone.SMN"));
@@ -139,10 +134,7 @@ TEST_F(MainWindowTest, OpenAndSaveRoundTripAProject) {
   EXPECT_EQ(app->FileNameList.back(), Path("house.SMN"));
 
   // A file that cannot be read leaves the open project as it was.
-  QFile bad(Path("bad.SMN"));
-  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-  bad.write("garbage");
-  bad.close();
+  WriteFile(Path("bad.SMN"), "garbage");
   prompts.files = {Path("bad.SMN")};
   app->OpenClick();
   EXPECT_EQ(prompts.kinds.back(), 0);
@@ -256,10 +248,7 @@ TEST_F(MainWindowTest, HelpOpensTheBundledDocumentsOrSaysWhatIsMissing) {
   app->ManualClick();
   EXPECT_EQ(prompts.messages.back(),
             ("The " + Path(kManualFile) + " file was not found.").toStdString());
-  QFile manual(Path(kManualFile));
-  ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
-  manual.write("%PDF-1.4\n");
-  manual.close();
+  WriteFile(Path(kManualFile), "%PDF-1.4\n");
   app->ManualClick();
   ASSERT_EQ(prompts.opened.size(), 1u);
   EXPECT_EQ(prompts.opened[0].toLocalFile(), Path(kManualFile));
@@ -272,10 +261,7 @@ TEST_F(MainWindowTest, HelpOpensTheBundledDocumentsOrSaysWhatIsMissing) {
   EXPECT_EQ(prompts.messages.back(),
             ("The " + Path(kHelpFile) + " file was not found.").toStdString());
 
-  QFile help(Path(kHelpFile));
-  ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-  help.write("<html></html>");
-  help.close();
+  WriteFile(Path(kHelpFile), "<html></html>");
   app->HelpIndexClick();
   EXPECT_EQ(prompts.opened.back().toLocalFile(), Path(kHelpFile));
   app->ShowHelpTopic(701);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -95,6 +96,11 @@ class UiTest : public ::testing::Test {
   }
   TMyEdit* Field(int w, int row) { return Sheet(w).Controls(row).Edit; }
   QString Path(const QString& name) const { return programDir + name; }
+  static void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+  }
 
   QTemporaryDir dir;
   QString programDir;
