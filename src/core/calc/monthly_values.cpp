@@ -8,17 +8,26 @@ namespace solmon {
 
 namespace {
 
-// The catalogue codes, parsed once: runs look them up every time.
-int RowCode(int sheet, int kind, int row) {
-  static const auto codes = [] {
-    std::array<std::array<std::array<int, kValuesPerSet>, kKindsPerSheet + 1>, kSheets + 1> table{};
+// The catalogue's row counts and codes, parsed once: runs look them up every time.
+struct CatalogueCodes {
+  std::array<std::array<int, kKindsPerSheet + 1>, kSheets + 1> rows{};
+  std::array<std::array<std::array<int, kValuesPerSet>, kKindsPerSheet + 1>, kSheets + 1> codes{};
+};
+
+const CatalogueCodes& Codes() {
+  static const CatalogueCodes table = [] {
+    CatalogueCodes t;
     for (int sh = 1; sh <= kSheets; ++sh)
-      for (int k = 1; k <= SheetKindCount(sh); ++k)
-        for (int r = 1; r <= SheetRowCount(sh, k); ++r) table[sh][k][r] = CatalogueEntry(sh, k, r).code;
-    return table;
+      for (int k = 1; k <= SheetKindCount(sh); ++k) {
+        t.rows[sh][k] = SheetRowCount(sh, k);
+        for (int r = 1; r <= t.rows[sh][k]; ++r) t.codes[sh][k][r] = CatalogueEntry(sh, k, r).code;
+      }
+    return t;
   }();
-  return codes[sheet][kind][row];
+  return table;
 }
+
+int RowCode(int sheet, int kind, int row) { return Codes().codes[sheet][kind][row]; }
 
 bool IsExtraTableRow(int sheet, int kind, int row) {
   const int vk = ValidationKind(RowCode(sheet, kind, row));
@@ -26,7 +35,7 @@ bool IsExtraTableRow(int sheet, int kind, int row) {
 }
 
 bool IsCatalogueRow(int sheet, int kind, int row) {
-  return SheetKindExists(sheet, kind) && row >= 1 && row <= SheetRowCount(sheet, kind);
+  return SheetKindExists(sheet, kind) && row >= 1 && row <= Codes().rows[sheet][kind];
 }
 
 bool FreeEarlierDuplicates(ProjectState& s, int table, int owner) {
@@ -64,7 +73,7 @@ std::optional<RowAddress> FindDanglingReference(const ProjectState& s) {
   for (int sheet = 1; sheet <= kSheets; ++sheet) {
     const int kind = s.SheetKind[sheet];
     if (!SheetKindExists(sheet, kind)) continue;
-    for (int row = 1; row <= SheetRowCount(sheet, kind); ++row) {
+    for (int row = 1; row <= Codes().rows[sheet][kind]; ++row) {
       const int code = RowCode(sheet, kind, row);
       if (RowNatureOf(sheet, row, code) != RowNature::Numeric) continue;
       if (!IsTableReference(s.ParamValue(sheet, kind, row)) || IsExtraTableRow(sheet, kind, row)) continue;

@@ -19,6 +19,12 @@ struct Day {
   double phi = 0;  // latitude, degrees
   double delta = 0;  // declination, degrees
   double cosPhi = 0, sinPhi = 0, cosDelta = 0, sinDelta = 0;
+  // The hour angle at which the sun crosses the east-west line, when it does
+  // (|x| < 1 with x = tan(delta) / tan(phi)); the same for every step.
+  bool crossesEastWest = false;
+  double eastWestAngle = 0;
+  // The diffuse modifier of flat and one-axis surfaces, looked up at 60 degrees.
+  double diffuseAt60 = 0;
 };
 
 // The sun at one step.
@@ -43,11 +49,7 @@ struct FixedSurface {
 
 double SolarAzimuth(const Day& d, const Sun& sun) {
   const double primed = ArcSin(std::sin(sun.omega) * d.cosDelta / sun.sinZenith);
-  double c1 = 1;
-  if (d.sinPhi != 0) {  // on the equator x is infinite and c1 stays 1
-    const double x = (d.cosPhi / d.sinPhi) * (d.sinDelta / d.cosDelta);
-    if (std::fabs(x) < 1 && std::fabs(sun.omega) > ArcCos(x)) c1 = -1;
-  }
+  const double c1 = d.crossesEastWest && std::fabs(sun.omega) > d.eastWestAngle ? -1 : 1;
   // On the equator itself the product is 0 whatever the season, which would
   // put the noon sun in front of a south-facing surface all year; the
   // equator is taken as the edge of the north, like its azimuths.
@@ -59,7 +61,7 @@ double SolarAzimuth(const Day& d, const Sun& sun) {
 
 double IncidenceDegrees(double cosTheta) { return ArcCos(cosTheta) / kDegree; }
 
-SurfaceStep FlatSurface(Calculation& c, int k, const Sun& sun, FixedSurface& f) {
+SurfaceStep FlatSurface(Calculation& c, const Day& d, int k, const Sun& sun, FixedSurface& f) {
   const CollectorRun& col = c.Collector;
   if (k == 1) {
     f.gamma = col.SurfaceAzimuth * kDegree;
@@ -70,7 +72,7 @@ SurfaceStep FlatSurface(Calculation& c, int k, const Sun& sun, FixedSurface& f) 
   SurfaceStep st;
   st.cosTheta = SurfaceCosIncidence(f.gamma, f.sinSlope, f.cosSlope, sun.azimuth, sun.sinZenith,
                                     sun.cosZenith);
-  st.diffuseModifier = IAMLookup(col, 1, 60);
+  st.diffuseModifier = d.diffuseAt60;
   st.beamModifier = IAMLookup(col, 1, IncidenceDegrees(st.cosTheta));
   st.cosSlope = f.cosSlope;
   return st;
@@ -98,7 +100,7 @@ SurfaceStep TroughSurface(Calculation& c, const Sun& sun, double acceptance) {
   return st;
 }
 
-SurfaceStep OneAxisSurface(Calculation& c, const Sun& sun) {
+SurfaceStep OneAxisSurface(Calculation& c, const Day& d, const Sun& sun) {
   CollectorRun& col = c.Collector;
   c.Radiation.FullDay = true;
   const double gammaA = col.SurfaceAzimuth * kDegree;
@@ -115,7 +117,7 @@ SurfaceStep OneAxisSurface(Calculation& c, const Sun& sun) {
   st.cosSlope = std::cos(beta);
   st.cosTheta = SurfaceCosIncidence(gamma, std::sin(beta), st.cosSlope, sun.azimuth, sun.sinZenith,
                                     sun.cosZenith);
-  st.diffuseModifier = IAMLookup(col, 1, 60);
+  st.diffuseModifier = d.diffuseAt60;
   st.beamModifier = IAMLookup(col, 1, IncidenceDegrees(st.cosTheta));
   return st;
 }
@@ -130,13 +132,13 @@ SurfaceStep TwoAxisSurface(Calculation& c, const Sun& sun) {
   return st;
 }
 
-SurfaceStep SetupSurface(Calculation& c, int k, const Sun& sun, FixedSurface& fixed) {
+SurfaceStep SetupSurface(Calculation& c, const Day& d, int k, const Sun& sun, FixedSurface& fixed) {
   switch (c.CollectorKind) {
     case 2: return TroughSurface(c, sun, 90);
     case 3: return TroughSurface(c, sun, c.Collector.AcceptanceAngle);
-    case 4: return OneAxisSurface(c, sun);
+    case 4: return OneAxisSurface(c, d, sun);
     case 5: return TwoAxisSurface(c, sun);
-    default: return FlatSurface(c, k, sun, fixed);
+    default: return FlatSurface(c, d, k, sun, fixed);
   }
 }
 
@@ -190,6 +192,12 @@ void MonthlyRadiation(Calculation& c, int m) {
   d.cosDelta = std::cos(d.delta * kDegree);
   d.sinDelta = std::sin(d.delta * kDegree);
   r.CosDecl = d.cosDelta;
+  if (d.sinPhi != 0) {  // on the equator x is infinite: the sun never crosses
+    const double x = (d.cosPhi / d.sinPhi) * (d.sinDelta / d.cosDelta);
+    d.crossesEastWest = std::fabs(x) < 1;
+    if (d.crossesEastWest) d.eastWestAngle = ArcCos(x);
+  }
+  d.diffuseAt60 = IAMLookup(c.Collector, 1, 60);
 
   double t = (d.sinDelta / d.cosDelta) * d.sinPhi / d.cosPhi;
   if (t < -1) return PolarNight(c);
@@ -226,7 +234,7 @@ void MonthlyRadiation(Calculation& c, int m) {
     const double kt = r.StepKt[k];
     const double kt2 = kt * kt;
     const double fd = std::clamp(1.317 - 3.023 * kt + 3.372 * kt2 - 1.76 * (kt2 * kt), 0.0, 1.0);
-    const SurfaceStep st = SetupSurface(c, k, sun, fixed);
+    const SurfaceStep st = SetupSurface(c, d, k, sun, fixed);
     double beamTilt = 0;
     if (!(std::fabs(sun.cosZenith) < 1e-5)) beamTilt = st.cosTheta / sun.cosZenith * (1 - fd) * st.accepted;
     if (beamTilt < 0) beamTilt = 0;
