@@ -205,7 +205,7 @@ double HotWaterLoad(const Calculation& c, int m, int dhwOn, double usage, double
 
 bool DuctLeakCorrection(Calculation& c, int location, double p) {
   CollectorRun& k = c.Collector;
-  const double cc = c.ByUnits(1000, 1) * k.CcPrime;
+  const double cc = c.CapacitanceScale() * k.CcPrime;
   if (location == 1) {
     k.FRUL = (1 - p) * k.FRUL + p * cc;
     return true;

@@ -77,6 +77,8 @@ class Calculation {
   bool Stopped() const { return s.ErrorCode != 0; }
   // A value by unit system: SI first, English second.
   double ByUnits(double si, double english) const { return English() ? english : si; }
+  // k of the collector-loop formulas: capacitance rates per area are in kW (SI), FRUL in W.
+  double CapacitanceScale() const { return ByUnits(1000, 1); }
 
   // Parameters of the current system and collector sets.
   double SystemParam(int row) const { return s.ParamValue(kSystemSheet, SystemKind, row); }

@@ -131,7 +131,7 @@ void SetupCollector(Calculation& c) {
 
 void TestFlowCorrection(Calculation& c) {
   CollectorRun& k = c.Collector;
-  const double unit = c.ByUnits(1000, 1);
+  const double unit = c.CapacitanceScale();
   const double x = k.FRUL / k.Ct / unit;
   if (!(x <= 1)) {  // too steep, or undefined
     c.CalcMessageCode = 4;
@@ -172,7 +172,7 @@ bool RequireCollectorLoop(Calculation& c) {
 bool HeatExchangerCorrection(Calculation& c, double tankSideRate, double effectiveness) {
   if (!RequireCollectorLoop(c)) return false;
   CollectorRun& k = c.Collector;
-  const double unit = c.ByUnits(1000, 1);
+  const double unit = c.CapacitanceScale();
   const double cc = unit * k.CcPrime;
   const double ch = unit * tankSideRate;
   const double cmin = cc < ch ? cc : ch;
@@ -190,7 +190,7 @@ bool PipeLossCorrection(Calculation& c, double inletUA, double outletUA) {
     StopForCollectorRow(c, CollectorRowsOf(c.CollectorSheetKind()).frul, "must be above 0");
     return false;
   }
-  const double cap = k.CcPrime * area * c.ByUnits(1000, 1);
+  const double cap = k.CcPrime * area * c.CapacitanceScale();
   const double d = 1 / (1 + outletUA / cap);
   k.FRUL = k.FRUL * ((1 - inletUA / cap) + (inletUA + outletUA) / (area * k.FRUL)) * d;
   k.FRTA = k.FRTA * d;
