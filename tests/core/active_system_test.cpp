@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "calc_fixture.h"
+#include "core/calc/collector.h"
 #include "core/calc/run_driver.h"
 #include "core/model/messages.h"
 
@@ -165,6 +166,50 @@ TEST_F(ActiveSystemTest, EnglishUnitsGiveTheSameSystem) {
   for (int f = 1; f <= 4; ++f) EXPECT_NEAR(e[f] * 1.055, m[f], 0.01 * m[f]) << f;
   EXPECT_NEAR(e[5], m[5], 0.002);
 }
+
+// Year records checked against an independent evaluation of the formulas; any
+// change to the numbers (order of operations included) shows here.
+struct ReferenceCase {
+  int units, systemKind, collectorKind;
+  std::array<double, 5> year;
+  double fuelCostSolar;
+};
+
+class ReferenceRunTest : public ::testing::TestWithParam<ReferenceCase> {};
+
+TEST_P(ReferenceRunTest, YearRecordBitForBit) {
+  const ReferenceCase& t = GetParam();
+  ProjectState s = SampleProject(t.units);
+  s.SheetKind[1] = static_cast<std::int16_t>(t.systemKind);
+  s.SheetKind[2] = static_cast<std::int16_t>(t.collectorKind);
+  const CollectorRows& rows = CollectorRowsOf(t.collectorKind);
+  if (t.systemKind == 1) {
+    Set(s, 2, t.collectorKind, rows.specificHeat, t.units ? 0.24 : 1.0);  // air
+    Set(s, 1, 1, 13, 1);  // duct losses, a leak on both sides
+    Set(s, 1, 1, 16, 10);
+    Set(s, 1, 1, 17, 3);
+  }
+  if (t.systemKind == 2) {
+    Set(s, 1, 2, 11, 1);  // pipe losses and a collector-store exchanger
+    Set(s, 1, 2, 15, 1);
+  }
+  if (t.systemKind == 9) Set(s, 1, 9, 9, 1);  // pipe losses
+  Set(s, 2, t.collectorKind, rows.modifyTest, 1);
+  Set(s, 2, t.collectorKind, rows.testFlow, t.units ? 20 : 0.02);
+  RecordingPrompts prompts;
+  ASSERT_EQ(RunCalculation(s, false, prompts), RunOutcome::Completed);
+  for (int f = 1; f <= 5; ++f) EXPECT_EQ(Records(s)[kYearRecord][f], t.year[f - 1]) << f;
+  EXPECT_EQ(s.Results.FuelCostSolar, t.fuelCostSolar);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, ReferenceRunTest,
+    ::testing::Values(
+        ReferenceCase{0, 1, 3, {94.273755507593705, 91.931185530696993, 25.029339999999667, 90.054705276822943, 0.23004188919117152}, 54.032823166126519},
+        ReferenceCase{0, 2, 1, {108.79512766386507, 91.931185530696993, 25.029339999999667, 78.945075191416691, 0.32502803973211192}, 47.367045114878735},
+        ReferenceCase{0, 9, 3, {94.273755507593705, 25.029339999999667, 3.3518861396460395, 0.86608172090650082, 0.86608172090650082}, 2.0111316837888431},
+        ReferenceCase{1, 1, 5, {106.01471090915808, 87.136698485634682, 23.66594984777953, 76.73981208295605, 0.30741897204442536}, 130.38423075767449},
+        ReferenceCase{1, 2, 4, {101.79322512940514, 87.136698485634682, 23.66594984777953, 74.508932592892833, 0.32755278223414508}, 126.59387086064305}));
 
 // Duct and leak corrections of the air system.
 class DuctLeakTest : public ::testing::Test {
