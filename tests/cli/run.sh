@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# solmon-cli run: the default project, a run over every location of a shipped
+# weather file, the layouts, and the failures.
+set -u
+cli="$1"
+build="$2"
+fail() { echo "FAIL: $*"; exit 1; }
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+
+"$cli" run >/dev/null 2>&1; [ $? -eq 2 ] || fail "no project is not a usage error"
+"$cli" run x.SMN --bogus >/dev/null 2>&1; [ $? -eq 2 ] || fail "unknown option is not a usage error"
+"$cli" run x.SMN --slope-offset ten >/dev/null 2>&1; [ $? -eq 2 ] || fail "a slope that is no number"
+out="$("$cli" run "$tmp/none.SMN" 2>&1)"; [ $? -eq 1 ] || fail "missing project exit status"
+[ "$(echo "$out" | wc -l)" -eq 1 ] || fail "missing project gives more than one line: $out"
+
+defaults="$build/bin/Defaults.SMN"
+weather="$build/bin/US.WEA"
+[ -f "$defaults" ] && [ -f "$weather" ] || exit 0
+
+# The default project: a header and one line, CR LF, a tab after every item.
+"$cli" run "$defaults" >"$tmp/one.txt" 2>"$tmp/err.txt" || fail "default project: $(cat "$tmp/err.txt")"
+[ "$(wc -l <"$tmp/one.txt")" -eq 2 ] || fail "default project is not header and one line"
+[ "$(grep -c $'\t\r$' "$tmp/one.txt")" -eq 2 ] || fail "lines do not end with tab CR LF"
+head -1 "$tmp/one.txt" | grep -q $'^City\t' || fail "header does not start with City"
+f="$(tail -1 "$tmp/one.txt" | awk -F'\t' '{print $6}' | tr -d ' ')"
+awk -v f="$f" 'BEGIN { exit !(f > 0 && f < 1) }' || fail "solar fraction $f of the default project"
+
+# Every location of the shipped file, in the file's order.
+stations=$(( $(stat -c %s "$weather") / 455 ))
+"$cli" run "$defaults" --all-locations --weather-dir "$build/bin" --out "$tmp/all.txt" >"$tmp/stdout.txt" ||
+  fail "all locations"
+[ -s "$tmp/stdout.txt" ] && fail "--out still wrote to standard output"
+[ "$(wc -l <"$tmp/all.txt")" -eq $((stations + 1)) ] || fail "not one line per station"
+grep -q -- '-999' "$tmp/all.txt" && fail "a station without results"
+
+# Monthly layout with the slope following the latitude.
+"$cli" run "$defaults" --all-locations --weather-dir "$build/bin" --monthly --slope-offset 10 >"$tmp/m.txt" ||
+  fail "monthly run"
+head -1 "$tmp/m.txt" | grep -q $'\tJan\t.*\tDec\t.*\t Yr\t' || fail "monthly header labels"
+cmp -s <(tail -n +2 "$tmp/m.txt" | cut -f1) <(tail -n +2 "$tmp/all.txt" | cut -f1) || fail "station order"
+"$cli" run "$defaults" --all-locations --weather-dir "$build/bin" --slope-offset 10 >"$tmp/s.txt" || fail "slope run"
+cmp -s "$tmp/s.txt" "$tmp/all.txt" && fail "the slope offset changed nothing"
+
+# Refusals and failures.
+"$cli" run "$defaults" --slope-offset 5 >/dev/null 2>&1; [ $? -eq 2 ] || fail "slope offset of a single location"
+out="$("$cli" run "$defaults" --all-locations --weather-dir "$tmp" 2>&1)"; [ $? -eq 1 ] || fail "missing weather file"
+[ "$(echo "$out" | wc -l)" -eq 1 ] || fail "missing weather file message: $out"
+"$cli" run "$defaults" --out "$tmp/no/such/out.txt" >/dev/null 2>&1; [ $? -eq 1 ] || fail "unwritable output"
+if [ -w /dev/full ]; then
+  "$cli" run "$defaults" >/dev/full 2>/dev/null; [ $? -eq 1 ] || fail "a full disk is not reported"
+fi
+exit 0
