@@ -57,6 +57,13 @@ void QtPrompts::ShowCalculationMessages() {
   ShowMessageBox(text.toStdString(), 1, false);
 }
 
+bool QtPrompts::AskMultiLocationOptions(MultiLocationOptions&) {
+  ShowMessageBox(
+      "Calculations over all locations of a weather file are not available in this version.",
+      1, true);
+  return false;
+}
+
 void QtPrompts::ErrorDialog(const QString& text) {
   QMessageBox::critical(parent_, "Error", text, QMessageBox::Ok);
 }

@@ -23,6 +23,10 @@ class QtPrompts : public UserPrompts {
   // Collected during a run and shown by ShowCalculationMessages afterwards.
   void CalculationMessage(const std::string& text) override;
 
+  // Runs over every location of a weather file need their dialog, which
+  // this program does not have yet: says so and cancels the run.
+  bool AskMultiLocationOptions(MultiLocationOptions& options) override;
+
   // The rejection of a typed value: caption "Error", error icon, OK.
   virtual void ErrorDialog(const QString& text);
   // The standard file dialogs; an empty result means Cancel.
