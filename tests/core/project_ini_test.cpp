@@ -39,7 +39,7 @@ TEST(DefaultsSource, FillsEveryParameterSet) {
   EXPECT_EQ(s.SheetKind, (std::array<std::int16_t, 4>{0, 2, 1, 1}));
   EXPECT_EQ(s.WeatherFileName, "US.WEA");
   EXPECT_EQ(s.LocationIndex, 1);
-  EXPECT_EQ(s.SheetRects[2], (SheetRect{430, 0, 850, 330}));
+  EXPECT_EQ(s.SheetRects[2], (SheetRect{560, 0, 1118, 330}));
   // Every row of every set holds something; choices a valid item.
   for (int sheet = 1; sheet <= 3; ++sheet)
     for (int kind = 1; kind <= SheetKindCount(sheet); ++kind)
@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadSource{"unknown_section", "\\[extra 3\\]", "[extra 4]", "unknown section [extra 4]"},
         BadSource{"missing_set", "\\[sheet 2 kind 5\\]", "[sheet 2 kind 4]",
                   "[sheet 2 kind 4] is given twice"},
-        BadSource{"window", "1 = 1 0 0 420 440", "1 = 1 0 0 420", "expected VISIBLE LEFT TOP"}),
+        BadSource{"window", "1 = 1 0 0 558 440", "1 = 1 0 0 558", "expected VISIBLE LEFT TOP"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
