@@ -137,6 +137,7 @@ void ReportOutput::DrawLeftAligned(int x, const std::string& s, int raise) {
 
 ReportExtent PaintReport(ReportOutput& out, ReportCanvas& canvas, const ReportRenderer& render) {
   Restore<OutputMode> mode(out.Mode);
+  Restore<ReportCanvas*> saved(out.Canvas);  // the canvas lives only for this paint
   out.Mode = OutputMode::Canvas;
   out.Canvas = &canvas;
   out.Y = 0;

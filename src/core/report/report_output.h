@@ -80,6 +80,7 @@ class ReportOutput {
 using ReportRenderer = std::function<void(ReportOutput&)>;
 
 // Paints a report on a window's canvas from the top; returns the scroll range.
+// The output's mode and canvas are restored.
 ReportExtent PaintReport(ReportOutput& out, ReportCanvas& canvas, const ReportRenderer& render);
 
 // Renders a report on a print job's canvas (the print job keeps the page and
