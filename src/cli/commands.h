@@ -11,6 +11,7 @@ using Args = std::vector<std::string>;
 int CatalogueCommand(const Args& args);
 int ProjectCommand(const Args& args);
 int RunCommand(const Args& args);
+int ReportCommand(const Args& args);
 
 // Exit codes.
 constexpr int kOk = 0;

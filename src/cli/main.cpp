@@ -17,7 +17,9 @@ const char* kUsageText =
     "  project save IN OUT      read a project and write it again in the current version\n"
     "  project from-ini INI OUT [--weather-dir DIR]\n"
     "                           a project from its readable source (the defaults project)\n"
-    "  run PROJECT [OPTIONS]    calculate a project: one line of results per location\n";
+    "  run PROJECT [OPTIONS]    calculate a project: one line of results per location\n"
+    "  report PROJECT [--weather-dir DIR] [--cr]\n"
+    "                           calculate a project and print its reports as copied text\n";
 
 }  // namespace
 
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
       {"catalogue", CatalogueCommand},
       {"project", ProjectCommand},
       {"run", RunCommand},
+      {"report", ReportCommand},
   };
   if (argc < 2) {
     std::cerr << kUsageText;

@@ -5,16 +5,13 @@
 // sheets of the current kinds are built, then Calculate. The result is the
 // multi-location file layout: a header line and one line per location.
 
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
 
+#include "cli/batch_run.h"
 #include "cli/commands.h"
-#include "core/calc/run_driver.h"
-#include "core/files/project_file.h"
 #include "core/model/numbers.h"
-#include "core/model/sheet_model.h"
 #include "core/report/multi_location_file.h"
 #include "core/weather/weather_file.h"
 
@@ -35,29 +32,9 @@ struct RunArgs {
   std::string out;
 };
 
-// Every question is answered Yes; questions and messages go to standard error.
-class BatchPrompts : public UserPrompts {
- public:
-  explicit BatchPrompts(const MultiLocationOptions& options) : options_(options) {}
-  MessageButton ShowMessageBox(const std::string& text, int, bool) override {
-    std::cerr << text << "\n";
-    return MessageButton::OK;
-  }
-  bool AskYesNo(const std::string& caption, const std::string& text) override {
-    std::cerr << caption << ": " << text << " Yes\n";
-    return true;
-  }
-  void CalculationMessage(const std::string& text) override { std::cerr << text << "\n"; }
-  bool AskMultiLocationOptions(MultiLocationOptions& options) override {
-    options = options_;
-    return true;
-  }
-
- private:
-  MultiLocationOptions options_;
-};
-
-std::string UsageError(const std::string& why) { return why + "\n" + kRunUsage; }
+std::string UsageError(const std::string& why) {
+  return why + "\n" + kRunUsage;
+}
 
 // The arguments, or the text of the usage error.
 std::optional<std::string> ParseArgs(const Args& args, RunArgs& r) {
@@ -93,16 +70,6 @@ std::optional<std::string> ParseArgs(const Args& args, RunArgs& r) {
   return std::nullopt;
 }
 
-std::string ProgramDirectory() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string("./") : exe.parent_path().string() + "/";
-}
-
-std::string WithSeparator(const std::string& dir) {
-  return dir.empty() || dir.back() == '/' ? dir : dir + "/";
-}
-
 // The single location's header and line.
 void WriteSingleLocation(const ProjectState& s, const MultiLocationOptions& options) {
   std::ofstream file;
@@ -126,8 +93,7 @@ int RunCommand(const Args& args) {
     return kUsage;
   }
   ProjectState s;
-  ReadProject(s, r.project);
-  s.ProgramDir = r.weatherDir.empty() ? ProgramDirectory() : WithSeparator(r.weatherDir);
+  OpenProject(s, r.project, r.weatherDir);
   const bool all = r.allLocations || s.LocationIndex <= 0;
   if (r.slopeOffset && !all) {
     std::cerr << "solmon-cli run: --slope-offset sets the slope of every location of a run over "
@@ -136,10 +102,9 @@ int RunCommand(const Args& args) {
   }
   if (all) {
     if (s.LocationIndex > 0) s.LocationIndex = -1;
-    CountLocations(WeatherFilePath(s));  // an unreadable weather file fails before anything is written
+    CountLocations(
+        WeatherFilePath(s));  // an unreadable weather file fails before anything is written
   }
-  PrepareCurrentSheets(s);
-
   MultiLocationOptions options;
   options.Monthly = r.monthly;
   options.FixedSlope = !r.slopeOffset;
@@ -147,10 +112,9 @@ int RunCommand(const Args& args) {
   options.FileName = r.out;
   options.Stream = r.out.empty() ? &std::cout : nullptr;
   BatchPrompts prompts(options);
-  const RunOutcome outcome = RunCalculation(s, true, prompts);
+  const RunOutcome outcome = CalculateProject(s, prompts);
   if (outcome == RunOutcome::Completed && !all) WriteSingleLocation(s, options);
-  std::cout.flush();
-  if (!std::cout) throw OutputFileError("the results could not be written to standard output");
+  FlushStandardOutput();
   return outcome == RunOutcome::Completed ? kOk : kFailed;
 }
 

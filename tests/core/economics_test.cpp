@@ -5,6 +5,9 @@
 #include <cmath>
 #include <map>
 
+#include "calc_fixture.h"
+#include "core/calc/run_driver.h"
+
 namespace solmon {
 namespace {
 
@@ -315,6 +318,22 @@ TEST(Economics, EveryRunStartsFromNothing) {
   RunEconomics(s);
   EXPECT_EQ(s.Economics.CashFlow[11][4], 0);
   EXPECT_EQ(s.Economics.MortgagePayment, 0);
+}
+
+TEST(Economics, ARunStopsAndSaysSoWhenTheEconomicsCannotBeCalculated) {
+  ProjectState s = solmon::testing::SampleProject(0);
+  s.SheetKind[3] = 1;
+  solmon::testing::RecordingPrompts prompts;
+  ASSERT_EQ(RunCalculation(s, false, prompts), RunOutcome::Completed);
+  EXPECT_EQ(s.Economics.EconLevel, 2);
+  EXPECT_GT(s.Economics.FirstYearFuelSavings, 0);
+  s.SetParamValue(3, 1, kDiscount, -150);  // only a damaged project holds this
+  EXPECT_EQ(RunCalculation(s, false, prompts), RunOutcome::Stopped);
+  EXPECT_FALSE(s.ResultsValid);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_NE(prompts.messages[0].find("\"Annual market discount rate\" holds -150.0"),
+            std::string::npos)
+      << prompts.messages[0];
 }
 
 }  // namespace

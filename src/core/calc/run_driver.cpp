@@ -65,7 +65,10 @@ bool StopForDanglingReference(Calculation& c) {
 }
 
 void RunEconomicsIfOn(Calculation& c) {
-  if (!c.Stopped() && EconomicsOn(c.s)) RunEconomics(c.s);
+  if (c.Stopped() || !EconomicsOn(c.s)) return;
+  RunEconomics(c.s);
+  // Economics that cannot be calculated stop the run like a model does.
+  if (c.Stopped()) StopRun(c, c.s.ErrorMessage);
 }
 
 RunOutcome RunSingleLocation(Calculation& c) {
