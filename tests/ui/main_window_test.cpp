@@ -234,6 +234,9 @@ TEST_F(MainWindowTest, ExitAsksToSaveAModifiedProject) {
   EXPECT_EQ(prompts.messages.back(), "Do you wish to save your current parameter file?");
   EXPECT_TRUE(app->isVisible());
   EXPECT_FALSE(QFile::exists(Path(kRecentListFile)));
+  prompts.answers = {MessageButton::Cancel};  // the close box asks too
+  app->close();
+  EXPECT_TRUE(app->isVisible());
   prompts.answers = {MessageButton::Yes};  // then the save dialog is cancelled
   app->ExitClick();
   EXPECT_TRUE(app->isVisible());

@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 
 #include "ui/app/qt_prompts.h"
 #include "ui/app/screen_scale.h"
@@ -335,6 +336,11 @@ SheetRect TSOLMONApp::SheetWindowRect(int sheet) const {
 
 void TSOLMONApp::SetSheetWindowVisible(int sheet, bool visible) {
   if (TInputForm* f = Sheet(sheet)) visible ? f->Show() : f->Hide();
+}
+
+int TSOLMONApp::VerticalScrollThumbHeight() const {
+  return static_cast<int>(std::lround(style()->pixelMetric(QStyle::PM_ScrollBarExtent) /
+                                      ScreenScale()));
 }
 
 int TSOLMONApp::ActiveSheetWindow() const {

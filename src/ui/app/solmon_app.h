@@ -140,6 +140,7 @@ class TSOLMONApp : public QMainWindow, public WindowHooks {
   SheetRect SheetWindowRect(int sheet) const override;
   void SetSheetWindowVisible(int sheet, bool visible) override;
   int ActiveSheetWindow() const override;
+  int VerticalScrollThumbHeight() const override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QFontMetrics>
+#include <cmath>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -363,6 +365,11 @@ void TInputForm::FormActivate() {
   model_->ApplyAllChoices();
   RefreshRows();
   IsVisible = true;
+  // The character metrics a printout of the sheet is laid out with.
+  const QFont font = rows_[1].Caption->font();
+  app->Output.ScreenFontHeight = static_cast<int>(std::lround(font.pixelSize() / ScreenScale()));
+  app->Output.ScreenGWidth =
+      static_cast<int>(std::lround(QFontMetrics(font).horizontalAdvance('g') / ScreenScale()));
   app->ActiveEdit = nullptr;
   for (int i = 1; i <= NInfo(); ++i) {
     QWidget* w = FocusControl(i);
