@@ -12,6 +12,7 @@ int CatalogueCommand(const Args& args);
 int ProjectCommand(const Args& args);
 int RunCommand(const Args& args);
 int ReportCommand(const Args& args);
+int WeatherCommand(const Args& args);
 
 // Exit codes.
 constexpr int kOk = 0;

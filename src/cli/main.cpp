@@ -19,7 +19,8 @@ const char* kUsageText =
     "                           a project from its readable source (the defaults project)\n"
     "  run PROJECT [OPTIONS]    calculate a project: one line of results per location\n"
     "  report PROJECT [--weather-dir DIR] [--cr]\n"
-    "                           calculate a project and print its reports as copied text\n";
+    "                           calculate a project and print its reports as copied text\n"
+    "  weather list|show|from-csv|import-epw ...   weather files and their locations\n";
 
 }  // namespace
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
       {"project", ProjectCommand},
       {"run", RunCommand},
       {"report", ReportCommand},
+      {"weather", WeatherCommand},
   };
   if (argc < 2) {
     std::cerr << kUsageText;

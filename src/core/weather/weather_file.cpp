@@ -49,7 +49,7 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
   try {
     return ReadWholeFile(path);
   } catch (const FileAccessError& e) {
-    throw WeatherFileError(std::string("weather file: ") + e.what());
+    throw WeatherFileError(e.what());
   }
 }
 
@@ -57,7 +57,7 @@ void ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes
   try {
     WriteFileAtomically(path, bytes);
   } catch (const FileAccessError& e) {
-    throw WeatherFileError(std::string("weather file: ") + e.what());
+    throw WeatherFileError(e.what());
   }
 }
 
