@@ -21,7 +21,7 @@ double V(const Real6& r) {
   return Real6ToDouble(r);
 }
 
-const MonthlyClimate& Station(const std::vector<MonthlyClimate>& all, const std::string& name) {
+MonthlyClimate Station(const std::vector<MonthlyClimate>& all, const std::string& name) {
   for (const auto& c : all)
     if (c.name == name) return c;
   throw std::runtime_error("no station " + name);
@@ -101,6 +101,10 @@ struct BadTable {
   const char* messagePart;
 };
 
+void PrintTo(const BadTable& c, std::ostream* os) {
+  *os << c.label;
+}
+
 class BadStationTables : public ::testing::TestWithParam<BadTable> {};
 
 TEST_P(BadStationTables, NameTheLineAndColumn) {
@@ -139,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, BadStationTables,
 // table's rounding (whole Wh/m^2, 0.1 C).
 TEST(EpwFile, LongBeachReproducesTheStationRow) {
   const MonthlyClimate epw = ReadEpwFile(kLongBeachEpw);
-  const MonthlyClimate& row = Station(ReadStationTable(kStations), "LONG BEACH CA");
+  const MonthlyClimate row = Station(ReadStationTable(kStations), "LONG BEACH CA");
   EXPECT_EQ(epw.name, "LONG BEACH AP CA");
   EXPECT_EQ(epw.country, "USA");
   EXPECT_NEAR(epw.latitude, row.latitude, 1e-9);
@@ -203,6 +207,10 @@ struct BadEpw {
   const char* messagePart;
 };
 
+void PrintTo(const BadEpw& c, std::ostream* os) {
+  *os << c.label;
+}
+
 class BadEpwFiles : public ::testing::TestWithParam<BadEpw> {};
 
 TEST_P(BadEpwFiles, AreRefusedNamingTheLineAndField) {
@@ -251,6 +259,10 @@ TEST(EpwFile, NoFileNoText) {
 struct NameCase {
   const char *city, *region, *country, *name;
 };
+
+void PrintTo(const NameCase& c, std::ostream* os) {
+  *os << c.city;
+}
 
 class EpwNames : public ::testing::TestWithParam<NameCase> {};
 

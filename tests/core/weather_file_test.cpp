@@ -86,6 +86,10 @@ struct NameCase {
   bool acceptable;
 };
 
+void PrintTo(const NameCase& c, std::ostream* os) {
+  for (const char ch : std::string(c.name)) *os << (ch < 0x20 || ch == 0x7f ? '?' : ch);
+}
+
 class WeatherFileNames : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(WeatherFileNames, OnlyBareShortNamesAreAccepted) {
@@ -127,6 +131,10 @@ std::vector<std::uint8_t> GoodFile(std::size_t records) {
   std::vector<std::uint8_t> bytes(records * 455);
   for (std::size_t i = 0; i < records; ++i) MakeRecord("X", 40).ToBytes(bytes.data() + i * 455);
   return bytes;
+}
+
+void PrintTo(const DamageCase& c, std::ostream* os) {
+  *os << c.label;
 }
 
 class DamagedWeatherFiles : public ::testing::TestWithParam<DamageCase> {};
