@@ -4,11 +4,11 @@
 #include <cstring>
 #include <sstream>
 
+#include "../support/weather_fixtures.h"
 #include "core/weather/epw_file.h"
 #include "core/weather/monthly_climate.h"
 #include "core/weather/psychrometrics.h"
 #include "core/weather/station_table.h"
-#include "weather_fixtures.h"
 
 namespace solmon {
 namespace {
@@ -116,8 +116,8 @@ TEST_P(BadStationTables, NameTheLineAndColumn) {
   const std::size_t at = table.find(c.replace);
   ASSERT_NE(at, std::string::npos);
   table.replace(at, std::strlen(c.replace), c.with);
-  weather_test::TempDir dir("csv");
-  dir.WriteText("bad.csv", table);
+  testing::TempDir dir;
+  testing::WriteText(dir.File("bad.csv"), table);
   try {
     ReadStationTable(dir.File("bad.csv"));
     FAIL() << c.label;

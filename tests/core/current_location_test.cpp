@@ -2,15 +2,15 @@
 
 #include <cmath>
 
+#include "../support/weather_fixtures.h"
 #include "core/model/units.h"
 #include "core/weather/weather_file.h"
-#include "weather_fixtures.h"
 
 namespace solmon {
 namespace {
 
-using weather_test::MakeRecord;
-using weather_test::RecordValues;
+using testing::MakeRecord;
+using testing::RecordValues;
 
 double V(const Real6& r) {
   return Real6ToDouble(r);

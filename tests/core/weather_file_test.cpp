@@ -4,14 +4,16 @@
 
 #include <random>
 
+#include "../support/weather_fixtures.h"
 #include "core/model/units.h"
-#include "weather_fixtures.h"
 
 namespace solmon {
 namespace {
 
-using weather_test::MakeRecord;
-using weather_test::TempDir;
+using testing::FileBytes;
+using testing::MakeRecord;
+using testing::TempDir;
+using testing::WriteBytes;
 
 std::vector<LocationRecord> ThreeLocations() {
   return {MakeRecord("PHOENIX AZ", 33.45), MakeRecord("CHICAGO IL", 41.77),
@@ -22,7 +24,7 @@ ProjectState ProjectIn(const TempDir& dir, const std::string& file) {
   ProjectState s;
   s.SheetKind[1] = 1;
   s.UnitSystem = kEnglish;
-  s.ProgramDir = dir.Dir();
+  s.ProgramDir = dir.Path().string() + "/";
   s.WeatherFileName = file;
   return s;
 }
@@ -33,16 +35,13 @@ bool SameLocation(const ProjectState& a, const ProjectState& b) {
 }
 
 TEST(WeatherFile, ThreeLocationsFillExactly1365Bytes) {
-  TempDir dir("wea");
+  TempDir dir;
   const std::string path = dir.File("THREE.WEA");
   WriteWeatherFile(path, ThreeLocations());
   EXPECT_EQ(std::filesystem::file_size(path), 1365u);
   EXPECT_EQ(CountLocations(path), 3);
   // Location 3 starts at byte 910: its name length byte sits at 912.
-  const std::vector<std::uint8_t> bytes = [&] {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-  }();
+  const std::vector<std::uint8_t> bytes = FileBytes(path);
   EXPECT_EQ(bytes[912], 20);
   EXPECT_EQ(std::string(bytes.begin() + 913, bytes.begin() + 933), "A TWENTY CHARACTER N");
   EXPECT_EQ(ReadLocation(path, 3), ThreeLocations()[2]);
@@ -51,7 +50,7 @@ TEST(WeatherFile, ThreeLocationsFillExactly1365Bytes) {
 }
 
 TEST(WeatherFile, WriteLocationReplacesOrAppendsOnly) {
-  TempDir dir("wea");
+  TempDir dir;
   const std::string path = dir.File("THREE.WEA");
   WriteWeatherFile(path, ThreeLocations());
   const LocationRecord halifax = MakeRecord("HALIFAX NS", 44.65);
@@ -69,16 +68,15 @@ TEST(WeatherFile, WriteLocationReplacesOrAppendsOnly) {
 }
 
 TEST(WeatherFile, UninterpretedBytesAreCarriedUnchanged) {
-  TempDir dir("wea");
+  TempDir dir;
   std::vector<std::uint8_t> bytes(455);
   std::mt19937 random(7);
   for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
   bytes[2] = 10;  // a valid name length
-  dir.WriteBytes("RAW.WEA", bytes);
+  WriteBytes(dir.File("RAW.WEA"), bytes);
   const LocationRecord r = ReadLocation(dir.File("RAW.WEA"), 1);
   WriteWeatherFile(dir.File("COPY.WEA"), {r});
-  std::ifstream in(dir.File("COPY.WEA"), std::ios::binary);
-  EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}), bytes);
+  EXPECT_EQ(FileBytes(dir.File("COPY.WEA")), bytes);
 }
 
 struct NameCase {
@@ -141,9 +139,9 @@ class DamagedWeatherFiles : public ::testing::TestWithParam<DamageCase> {};
 
 TEST_P(DamagedWeatherFiles, GiveAnErrorAndChangeNothing) {
   const DamageCase c = GetParam();
-  TempDir dir("wea");
-  dir.WriteBytes("GOOD.WEA", GoodFile(1));
-  dir.WriteBytes("BAD.WEA", c.bytes());
+  TempDir dir;
+  WriteBytes(dir.File("GOOD.WEA"), GoodFile(1));
+  WriteBytes(dir.File("BAD.WEA"), c.bytes());
   ProjectState s = ProjectIn(dir, "GOOD.WEA");
   s.UnitSystem = kSI;
   LoadLocation(s, 1);
@@ -187,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                    1, "out of range"}));
 
 TEST(WeatherFile, UnreadableFilesGiveErrors) {
-  TempDir dir("wea");
+  TempDir dir;
   ProjectState s = ProjectIn(dir, "MISSING.WEA");
   EXPECT_THROW(LoadLocation(s, 1), WeatherFileError);
   EXPECT_THROW(CountLocations(dir.File("MISSING.WEA")), WeatherFileError);
@@ -199,12 +197,12 @@ TEST(WeatherFile, UnreadableFilesGiveErrors) {
 }
 
 TEST(WeatherFile, GarbageNeverCrashes) {
-  TempDir dir("wea");
+  TempDir dir;
   std::mt19937 random(2024);
   for (int trial = 0; trial < 200; ++trial) {
     std::vector<std::uint8_t> bytes(455 * (1 + trial % 3) + trial % 7);
     for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
-    dir.WriteBytes("JUNK.WEA", bytes);
+    WriteBytes(dir.File("JUNK.WEA"), bytes);
     for (const int unit : {kSI, kEnglish}) {
       ProjectState s = ProjectIn(dir, "JUNK.WEA");
       s.UnitSystem = static_cast<std::uint8_t>(unit);

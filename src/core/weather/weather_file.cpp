@@ -53,7 +53,7 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
   }
 }
 
-void ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+void ReplaceWeatherFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   try {
     WriteFileAtomically(path, bytes);
   } catch (const FileAccessError& e) {
@@ -135,14 +135,14 @@ void WriteLocation(const std::string& path, int n, const LocationRecord& record)
   const std::size_t at = static_cast<std::size_t>(n - 1) * kLocationRecordSize;
   if (bytes.size() < at + kLocationRecordSize) bytes.resize(at + kLocationRecordSize);
   record.ToBytes(bytes.data() + at);
-  ReplaceFile(path, bytes);
+  ReplaceWeatherFile(path, bytes);
 }
 
 void WriteWeatherFile(const std::string& path, const std::vector<LocationRecord>& records) {
   std::vector<std::uint8_t> bytes(records.size() * kLocationRecordSize);
   for (std::size_t i = 0; i < records.size(); ++i)
     records[i].ToBytes(bytes.data() + i * kLocationRecordSize);
-  ReplaceFile(path, bytes);
+  ReplaceWeatherFile(path, bytes);
 }
 
 }  // namespace solmon
