@@ -79,12 +79,12 @@ bool TMyEdit::event(QEvent* e) {
 
 void TMyEdit::focusInEvent(QFocusEvent* e) {
   QLineEdit::focusInEvent(e);
-  form_->FieldFocused(ItemNo, true);
+  if (form_) form_->FieldFocused(ItemNo, true);
 }
 
 void TMyEdit::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
-  if (CommitsOnFocusLoss(e->reason()) && !form_->Destroying()) GetValue();
+  if (form_ && CommitsOnFocusLoss(e->reason()) && !form_->Destroying()) GetValue();
 }
 
 void TMyEdit::mousePressEvent(QMouseEvent* e) {
@@ -118,7 +118,7 @@ void TToggle::GetValue() { form_->ChoiceChanged(ItemNo, currentIndex()); }
 
 void TToggle::focusInEvent(QFocusEvent* e) {
   QComboBox::focusInEvent(e);
-  form_->FieldFocused(ItemNo, false);
+  if (form_) form_->FieldFocused(ItemNo, false);
 }
 
 void TToggle::keyPressEvent(QKeyEvent* e) {
@@ -170,6 +170,12 @@ TInputForm::TInputForm(TSOLMONApp* app) : TGForm(app, app->CreatingWindow) {
 TInputForm::~TInputForm() {
   destroying_ = true;
   App()->FormDestroyed(this);
+  // The controls outlive this part of the window by a moment: the focus may
+  // still move while the frame takes them down.
+  for (RowControls& c : rows_) {
+    if (c.Edit) c.Edit->Detach();
+    if (c.Toggle) c.Toggle->Detach();
+  }
 }
 
 void TInputForm::BuildRow(QWidget* area, int i) {

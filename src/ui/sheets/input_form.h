@@ -35,6 +35,8 @@ class TMyEdit : public QLineEdit {
   // after a rejection).
   bool GetValue();
   bool HasError() const { return Info().HasError; }
+  // The window is going: focus changes no longer reach it.
+  void Detach() { form_ = nullptr; }
 
  protected:
   void focusInEvent(QFocusEvent* e) override;
@@ -57,6 +59,7 @@ class TToggle : public QComboBox {
   SheetRow& Info() const;
   // Stores the selection.
   void GetValue();
+  void Detach() { form_ = nullptr; }
 
  protected:
   void focusInEvent(QFocusEvent* e) override;
