@@ -142,7 +142,6 @@ TEST_F(InputFormTest, TheFocusedRowsCaptionIsYellow) {
 }
 
 TEST_F(InputFormTest, UnitSwitchConvertsTheSheetsAndKeepsAMonthlyRow) {
-  TInputForm& f = Sheet(1);
   state.MonthlyTables[2] = ValueTable{};
   state.SetParamValue(1, 2, 7, -992);
   app->ChooseSystem(9);
@@ -166,7 +165,6 @@ TEST_F(InputFormTest, UnitSwitchConvertsTheSheetsAndKeepsAMonthlyRow) {
   app->SwitchUnits(0);
   EXPECT_EQ(g.Controls(8).Edit->text(), "60.0");
   EXPECT_EQ(g.Controls(8).UnitL->text(), "C");
-  (void)f;
 }
 
 TEST_F(InputFormTest, CopyWindowPutsTheSheetOnTheClipboard) {
@@ -178,6 +176,15 @@ TEST_F(InputFormTest, CopyWindowPutsTheSheetOnTheClipboard) {
   EXPECT_TRUE(text.startsWith("Active Domestic Hot Water System\rLocation\tMADISON WI\t\r"))
       << text.toStdString();
   EXPECT_TRUE(text.contains("Daily hot water usage\t10.0\tliters\r"));
+
+  // Ctrl+A in a field is Copy Window too, not select-all.
+  QGuiApplication::clipboard()->clear();
+  TMyEdit* usage = Field(1, 5);
+  usage->setFocus(Qt::MouseFocusReason);
+  usage->deselect();
+  QTest::keyClick(usage, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_FALSE(usage->hasSelectedText());
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Active Domestic Hot Water System"));
 }
 
 TEST_F(InputFormTest, ClosingASheetOnlyHidesIt) {
