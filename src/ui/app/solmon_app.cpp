@@ -269,9 +269,9 @@ TOutputForm* TSOLMONApp::EnsureReport(int w) {
   auto* form = new TOutputForm(this);
   ChildWindows[w] = form;
   mdi_->addSubWindow(form);
-  const int offset = w == kThermalWindow ? 40 : 80;
-  form->SetClientSize(Px(560), Px(w == kThermalWindow ? 330 : 420));
-  form->move(Px(offset), Px(offset));
+  // Side by side below the system sheet's usual place, so that both show.
+  form->SetClientSize(Px(550), Px(330));
+  form->move(Px(w == kThermalWindow ? 0 : 560), Px(445));
   form->Hide();
   return form;
 }
