@@ -9,20 +9,9 @@ namespace solmon {
 
 WindowHooks ProjectState::noWindows_;
 
-std::size_t ProjectState::Offset(int sheet, int kind, int row) {
-  if (sheet < 1 || sheet > kSheets || kind < 1 || kind > kKindsPerSheet || row < 0 ||
-      row >= kValuesPerSet)
-    throw std::out_of_range("no parameter at sheet " + std::to_string(sheet) + ", kind " +
-                            std::to_string(kind) + ", row " + std::to_string(row));
-  return (sheet - 1) * 1674 + (kind - 1) * 186 + row * 6;
-}
-
-Real6 ProjectState::ParamReal6(int sheet, int kind, int row) const {
-  return Real6FromBytes(ParamBlock.data() + Offset(sheet, kind, row));
-}
-
-double ProjectState::ParamValue(int sheet, int kind, int row) const {
-  return Real6ToDouble(ParamReal6(sheet, kind, row));
+void ProjectState::ThrowNoParameter(int sheet, int kind, int row) {
+  throw std::out_of_range("no parameter at sheet " + std::to_string(sheet) + ", kind " +
+                          std::to_string(kind) + ", row " + std::to_string(row));
 }
 
 void ProjectState::SetParamValue(int sheet, int kind, int row, double value) {

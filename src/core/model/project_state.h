@@ -88,8 +88,13 @@ class ProjectState {
 
   // Parameter access by (sheet 1..3, kind 1..9, row 0..30). Throws
   // std::out_of_range outside the block.
-  Real6 ParamReal6(int sheet, int kind, int row) const;
-  double ParamValue(int sheet, int kind, int row) const;
+  // Inline: the calculation reads parameters this way many times per month.
+  Real6 ParamReal6(int sheet, int kind, int row) const {
+    return Real6FromBytes(ParamBlock.data() + Offset(sheet, kind, row));
+  }
+  double ParamValue(int sheet, int kind, int row) const {
+    return Real6ToDouble(ParamReal6(sheet, kind, row));
+  }
   // Rounds to a six-byte real. On overflow throws Real6Overflow and the row
   // keeps its value.
   void SetParamValue(int sheet, int kind, int row, double value);
@@ -110,7 +115,13 @@ class ProjectState {
   void MarkModified() { Modified = true; }
 
  private:
-  static std::size_t Offset(int sheet, int kind, int row);
+  static std::size_t Offset(int sheet, int kind, int row) {
+    if (sheet < 1 || sheet > kSheets || kind < 1 || kind > kKindsPerSheet || row < 0 ||
+        row >= kValuesPerSet) [[unlikely]]
+      ThrowNoParameter(sheet, kind, row);
+    return (sheet - 1) * 1674 + (kind - 1) * 186 + row * 6;
+  }
+  [[noreturn]] static void ThrowNoParameter(int sheet, int kind, int row);
   WindowHooks* windows_ = nullptr;
   static WindowHooks noWindows_;
 };
