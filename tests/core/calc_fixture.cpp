@@ -48,6 +48,15 @@ ProjectState SampleProject(int unitSystem) {
   // Domestic hot water only, SI.
   const double dhw[] = {0, 0, 75, 2, 50, 300, 60, 20, 1.5, 2, 5, 5, 2, 0.015, 0.7};
   for (int row = 1; row <= 14; ++row) Set(s, 1, 9, row, dhw[row]);
+  // Active collection with building storage, SI: no duct losses, no hot water.
+  const double building[] = {0, 0, 250, 15, 20, 15, 5, 2, 80, 2, 5, 5, 2, 1, 2, 250, 50, 20, 2, 200, 0.5};
+  for (int row = 1; row <= 20; ++row) Set(s, 1, 3, row, building[row]);
+  // Passive direct gain, SI: 15 m^2 of double-glazed south window.
+  const double direct[] = {0, 0, 15, 2, 90, 0, 0.7, 3, 1.5, 250, 20, 20, 15, 5, 2, 80};
+  for (int row = 1; row <= 15; ++row) Set(s, 1, 4, row, direct[row]);
+  // Passive storage wall, SI: 15 m^2 of 0.3 m concrete behind two glazings.
+  const double wall[] = {0, 0, 15, 2, 90, 0, 0.7, 0.3, 1.7, 2300, 0.9, 1, 250, 20, 20, 15, 5, 2, 80};
+  for (int row = 1; row <= 18; ++row) Set(s, 1, 5, row, wall[row]);
   // Flat plate, SI.
   const double flat[] = {0, 10, 2, 4.5, 0.75, 55, 0, 1, 1, 0.1, 0.9, 0.015, 4.19, 2, 0.015, 4.19};
   for (int row = 1; row <= 15; ++row) Set(s, 2, 1, row, flat[row]);

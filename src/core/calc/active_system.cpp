@@ -56,14 +56,6 @@ double Loc(const MonthlyReal6& values, int m) { return Real6ToDouble(values[m]);
 
 bool IsYes(const Calculation& c, int row) { return RoundToInt(c.SystemParam(row)) == 1; }
 
-// A collector-store or air-water exchanger with its own flow and effectiveness rows.
-bool ExchangerCorrection(Calculation& c, double tankSideRate, int flowRow, double effectiveness,
-                         int effectivenessRow) {
-  return RequireCollectorLoop(c) && RequirePositive(c, tankSideRate, flowRow) &&
-         RequirePositive(c, effectiveness, effectivenessRow) &&
-         HeatExchangerCorrection(c, tankSideRate, effectiveness);
-}
-
 // X and Y factors of one month before they are scaled by the collector.
 struct Factors {
   double fx = 0, fy = 0, storageRatio = 0;
@@ -185,6 +177,19 @@ double Correlation(double x, double y, const double (&k)[5]) {
 
 }  // namespace
 
+bool ExchangerCorrection(Calculation& c, double tankSideRate, int flowRow, double effectiveness,
+                         int effectivenessRow) {
+  return RequireCollectorLoop(c) && RequirePositive(c, tankSideRate, flowRow) &&
+         RequirePositive(c, effectiveness, effectivenessRow) &&
+         HeatExchangerCorrection(c, tankSideRate, effectiveness);
+}
+
+bool RequireCollectorSheet(Calculation& c) {
+  if (c.CollectorKind >= 1 && c.CollectorKind <= 5) return true;
+  StopRun(c, "Calculation stopped: this system needs a collector; choose a collector kind.");
+  return false;
+}
+
 double SolarFractionLiquid(double x, double y) {
   static const double k[5] = {1.029, 0.065, 0.245, 0.0018, 0.0215};
   return Correlation(x, y, k);
@@ -257,10 +262,7 @@ void StoreActiveMonth(Calculation& c, ActiveLoads& w, int m, double& x, double& 
 }
 
 void RunActiveSystem(Calculation& c) {
-  if (c.CollectorKind < 1 || c.CollectorKind > 5) {
-    StopRun(c, "Calculation stopped: this system needs a collector; choose a collector kind.");
-    return;
-  }
+  if (!RequireCollectorSheet(c)) return;
   const ActiveRows& rows = RowsOf(c.SystemKind);
   ActiveLoads w;
   ForEachMonth(c, [&](int m) { ActiveMonth(c, rows, w, m); });

@@ -39,6 +39,15 @@ bool DuctLeakCorrection(Calculation& c, int location, double p);
 // x and y receive the hot-water X and Y when they are computed.
 void StoreActiveMonth(Calculation& c, ActiveLoads& w, int month, double& x, double& y);
 
+// A collector-store or air-water exchanger with the system-sheet rows of its
+// tank-side rate and effectiveness: stops the run naming the row that is not
+// above 0, or the collector loop without area or flow.
+bool ExchangerCorrection(Calculation& c, double tankSideRate, int flowRow, double effectiveness,
+                         int effectivenessRow);
+
+// Stops the run unless the project has a collector sheet.
+bool RequireCollectorSheet(Calculation& c);
+
 // The model of kinds 1, 2 and 9.
 void RunActiveSystem(Calculation& c);
 

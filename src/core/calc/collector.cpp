@@ -156,12 +156,16 @@ void TestFlowCorrection(Calculation& c) {
   k.FRTA = k.FRTA * r;
 }
 
-bool RequireCollectorLoop(Calculation& c) {
+bool RequireCollectorArea(Calculation& c) {
+  if (c.s.Results.CollectorArea > 0) return true;
   const CollectorRows& r = CollectorRowsOf(c.CollectorSheetKind());
-  if (!(c.s.Results.CollectorArea > 0)) {
-    StopForCollectorRow(c, c.CollectorParam(r.panels) > 0 ? r.panelArea : r.panels, "must be above 0");
-    return false;
-  }
+  StopForCollectorRow(c, c.CollectorParam(r.panels) > 0 ? r.panelArea : r.panels, "must be above 0");
+  return false;
+}
+
+bool RequireCollectorLoop(Calculation& c) {
+  if (!RequireCollectorArea(c)) return false;
+  const CollectorRows& r = CollectorRowsOf(c.CollectorSheetKind());
   if (!(c.Collector.CcPrime > 0)) {
     StopForCollectorRow(c, c.CollectorParam(r.flow) > 0 ? r.specificHeat : r.flow, "must be above 0");
     return false;

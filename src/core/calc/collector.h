@@ -37,6 +37,9 @@ bool HeatExchangerCorrection(Calculation& c, double tankSideRate, double effecti
 // stopped) when the collector loop has no area, no flow or no loss slope.
 bool PipeLossCorrection(Calculation& c, double inletUA, double outletUA);
 
+// Stops the run unless the collector has an area, naming the row that makes it 0.
+bool RequireCollectorArea(Calculation& c);
+
 // Stops the run unless the collector loop has an area and a flow (the
 // capacitance rate divides in the loop corrections).
 bool RequireCollectorLoop(Calculation& c);

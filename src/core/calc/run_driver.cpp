@@ -6,10 +6,13 @@
 #include <memory>
 
 #include "core/calc/active_system.h"
+#include "core/calc/building_storage.h"
 #include "core/calc/collector.h"
+#include "core/calc/direct_gain.h"
 #include "core/calc/economics.h"
 #include "core/calc/model_steps.h"
 #include "core/calc/monthly_values.h"
+#include "core/calc/storage_wall.h"
 #include "core/model/numbers.h"
 #include "core/report/multi_location_file.h"
 #include "core/weather/weather_file.h"
@@ -149,9 +152,9 @@ void RunSystemModel(Calculation& c) {
     case 1:
     case 2:
     case 9: RunActiveSystem(c); break;
-    case 3:
-    case 4:
-    case 5:
+    case 3: RunBuildingStorage(c); break;
+    case 4: RunDirectGain(c); break;
+    case 5: RunStorageWall(c); break;
     case 6:
     case 7:
     case 8:
