@@ -294,10 +294,20 @@ TEST_F(SheetModelTest, ARejectionIsNotRepeatedWithinOneSecond) {
   EXPECT_EQ(m.GetValue(5, 11'100), CommitOutcome::Swallowed);  // either direction
   EXPECT_EQ(m.GetValue(5, 13'000), CommitOutcome::Rejected);
   m.MarkRejected(5, 13'000);
+  // A corrected text is a new entry: stored at once, not lost to the guard.
   m.Row(5).Text = "90";
-  EXPECT_EQ(m.GetValue(5, 13'100), CommitOutcome::Swallowed);  // still guarded
-  EXPECT_EQ(m.GetValue(5, 20'000), CommitOutcome::Stored);
+  EXPECT_EQ(m.GetValue(5, 13'100), CommitOutcome::Stored);
   EXPECT_FALSE(m.Row(5).HasError);
+  EXPECT_EQ(m.StoredValue(5), 90);
+  // A new wrong text is checked at once too, and then guarded in its turn.
+  m.Row(5).Text = "101";
+  EXPECT_EQ(m.GetValue(5, 13'200), CommitOutcome::Rejected);
+  m.MarkRejected(5, 13'200);
+  m.Row(5).Text = "102";
+  EXPECT_EQ(m.GetValue(5, 13'300), CommitOutcome::Rejected);
+  m.MarkRejected(5, 13'300);
+  EXPECT_EQ(m.GetValue(5, 13'400), CommitOutcome::Swallowed);
+  EXPECT_EQ(m.StoredValue(5), 90);
 }
 
 TEST_F(SheetModelTest, LocationAndTableFieldsAreNotCommitted) {

@@ -119,6 +119,23 @@ TEST_F(InputFormTest, TabbingAwayTwiceWithinOneSecondShowsTheMessageOnce) {
   EXPECT_EQ(prompts.errors.size(), 2u);
 }
 
+TEST_F(InputFormTest, ACorrectionTypedWithinTheSecondIsStoredAtOnce) {
+  TMyEdit* eff = Field(1, 5);
+  TypeAndTab(eff, "150");
+  ASSERT_EQ(prompts.errors.size(), 1u);
+  tick += 300;
+  eff->selectAll();
+  QTest::keyClicks(eff, "85");
+  QTest::keyClick(eff, Qt::Key_Tab);
+  EXPECT_EQ(prompts.errors.size(), 1u);
+  EXPECT_FALSE(eff->HasError());
+  EXPECT_EQ(state.ParamValue(1, 2, 5), 85);
+  // The sheet shows what the project holds, also after it is drawn again.
+  app->SwitchUnits(1);
+  app->SwitchUnits(0);
+  EXPECT_EQ(eff->text(), "85.00");
+}
+
 TEST_F(InputFormTest, UpAndDownMoveBetweenTheSheetsControls) {
   TMyEdit* eff = Field(1, 5);
   eff->setFocus(Qt::MouseFocusReason);

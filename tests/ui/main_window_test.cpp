@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
+#include <QTest>
 
 #include "ui_fixture.h"
 
@@ -126,9 +127,17 @@ TEST_F(MainWindowTest, OpenAndSaveRoundTripAProject) {
   prompts.files = {Path("house.SMN")};
   app->SaveAsClick();
   app->ChooseSystem(7);
+  // The changed project is not dropped unasked: Cancel keeps it.
   prompts.files = {Path("house.SMN")};
+  prompts.answers = {MessageButton::Cancel};
+  app->OpenClick();
+  EXPECT_EQ(prompts.messages.back(), "Do you wish to save your current parameter file?");
+  EXPECT_EQ(state.SheetKind[1], 7);
+  prompts.files = {Path("house.SMN")};
+  prompts.answers = {MessageButton::No};
   app->OpenClick();
   EXPECT_EQ(state.SheetKind[1], 2);
+  EXPECT_FALSE(state.Modified);
   EXPECT_EQ(Field(1, 3)->text(), "321");
   EXPECT_EQ(app->SaveItem->text(), "Save " + Path("house.SMN"));
   EXPECT_EQ(app->FileNameList.back(), Path("house.SMN"));
@@ -200,6 +209,79 @@ TEST_F(MainWindowTest, ARejectedValueStopsCalculateAndTheWindowMenu) {
   EXPECT_EQ(prompts.errors.size(), 2u);
   EXPECT_EQ(app->MdiArea()->activeSubWindow(), app->Sheet(1));
   EXPECT_TRUE(eff->hasFocus());
+}
+
+TEST_F(MainWindowTest, ARejectedValueLeftBehindStillStopsCalculate) {
+  StartApp();
+  QApplication::setActiveWindow(app.get());
+  TMyEdit* eff = Field(1, 5);
+  eff->setFocus(Qt::MouseFocusReason);
+  eff->setText("150");
+  QTest::keyClick(eff, Qt::Key_Tab);
+  ASSERT_EQ(prompts.errors.size(), 1u);
+  tick += 300;  // tabbed away again at once: the focus moves on, the text stays
+  QTest::keyClick(eff, Qt::Key_Tab);
+  TMyEdit* ua = Field(1, 3);
+  ua->setFocus(Qt::MouseFocusReason);
+  ASSERT_EQ(app->ActiveEdit, ua);
+  ASSERT_EQ(eff->text(), "150");
+  tick += 2000;
+  app->CalculateClick();
+  EXPECT_EQ(app->Child(kThermalWindow), nullptr);
+  EXPECT_EQ(prompts.errors.size(), 2u);
+  EXPECT_TRUE(eff->hasFocus());
+  EXPECT_FALSE(app->WindowMenuOpened());
+  eff->setText("80");
+  tick += 2000;
+  ASSERT_TRUE(eff->GetValue());
+
+  // A row greyed since takes no part in the run: its rejected text stops nothing.
+  TInputForm& f = Sheet(1);
+  f.Controls(11).Toggle->setCurrentIndex(0);  // "Pipe heat loss": Yes
+  emit f.Controls(11).Toggle->activated(0);
+  TMyEdit* inlet = Field(1, 12);
+  inlet->setFocus(Qt::MouseFocusReason);
+  inlet->setText("-1");
+  EXPECT_FALSE(inlet->GetValue());
+  f.Controls(11).Toggle->setCurrentIndex(1);
+  emit f.Controls(11).Toggle->activated(1);
+  ASSERT_FALSE(inlet->isEnabled());
+  app->CalculateClick();
+  EXPECT_NE(app->Child(kThermalWindow), nullptr);
+  EXPECT_EQ(prompts.errors.size(), 3u);
+}
+
+TEST_F(MainWindowTest, CommandsTakeTheValueBeingTyped) {
+  StartApp();
+  QApplication::setActiveWindow(app.get());
+  prompts.files = {Path("typed.SMN")};
+  TMyEdit* ua = Field(1, 3);
+  ua->setFocus(Qt::MouseFocusReason);
+  ua->setText("345");  // no focus change before the command
+  app->SaveAsClick();
+  EXPECT_EQ(state.ParamValue(1, 2, 3), 345);
+  EXPECT_FALSE(state.Modified);
+  ProjectState saved;
+  ReadProject(saved, Path("typed.SMN").toStdString());
+  EXPECT_EQ(saved.ParamValue(1, 2, 3), 345);
+
+  // A rejected value is not saved, and the field says why.
+  ua->setFocus(Qt::MouseFocusReason);
+  ua->setText("-5");
+  tick += 2000;
+  const QByteArray before = Bytes(Path("typed.SMN"));
+  app->SaveClick();
+  EXPECT_EQ(prompts.errors.size(), 1u);
+  EXPECT_EQ(Bytes(Path("typed.SMN")), before);
+  // Nor does a kind change drop it.
+  tick += 2000;
+  app->ChooseSystem(9);
+  EXPECT_TRUE(Sheet(1).windowTitle().startsWith("Water Storage House Heating System"));
+  EXPECT_EQ(prompts.errors.size(), 2u);
+  ua->setText("346");
+  app->ChooseSystem(9);
+  EXPECT_EQ(state.ParamValue(1, 2, 3), 346);
+  EXPECT_EQ(state.SheetKind[1], 9);
 }
 
 TEST_F(MainWindowTest, EditMenuFollowsTheFocusedField) {

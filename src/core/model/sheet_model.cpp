@@ -96,7 +96,10 @@ void SheetModel::Changed() {
 CommitOutcome SheetModel::GetValue(int row, std::uint32_t tick) {
   SheetRow& r = Row(row);
   if (r.Kind == RowKind::Choice) return CommitOutcome::NotCommitted;
-  if (r.HasError && WithinRepeatGuard(tick, r.LastErrorTime)) return CommitOutcome::Swallowed;
+  // The guard stops the same message coming back while the focus moves; a
+  // text the user has changed since is a new entry and is checked at once.
+  if (r.HasError && r.Text == r.RejectedText && WithinRepeatGuard(tick, r.LastErrorTime))
+    return CommitOutcome::Swallowed;
   r.HasError = false;
   s_.ErrorMessage.clear();
   if (r.Kind == RowKind::Location || r.EXNo > 0) return CommitOutcome::NotCommitted;
@@ -120,6 +123,7 @@ CommitOutcome SheetModel::GetValue(int row, std::uint32_t tick) {
   }
   if (!s_.ErrorMessage.empty()) {
     r.HasError = true;
+    r.RejectedText = r.Text;
     return CommitOutcome::Rejected;
   }
   // A field that stood for a missing table holds a plain number from now on.

@@ -44,6 +44,7 @@ struct SheetRow {
   bool IsMonthly = false;     // stands for a table: "Monthly", "Ang Dep", "Schedule"
   bool CanBeMonthly = false;  // the code is 0 or more
   bool HasError = false;      // the last commit was rejected
+  std::string RejectedText;   // the text that was rejected
   int EXNo = 0;               // 1..18 monthly table, 16..18 extra table (kinds 16..18), 0 none
   std::uint32_t LastErrorTime = 0;
   bool EditEnabled = true;

@@ -27,14 +27,26 @@ bool HasCollector(int systemKind) {
 
 }  // namespace
 
-bool TSOLMONApp::CommitActiveEdit() {
-  TMyEdit* edit = ActiveEdit;
+bool TSOLMONApp::CommitEdit(TMyEdit* edit) {
   if (!edit) return true;
   edit->GetValue();
   if (!edit->HasError()) return true;
   edit->Form()->BringToFront();
   edit->setFocus(Qt::OtherFocusReason);
   return false;
+}
+
+TMyEdit* TSOLMONApp::RejectedField() const {
+  for (int w = 1; w <= 3; ++w)
+    if (TInputForm* sheet = Sheet(w))
+      if (TMyEdit* e = sheet->RejectedField()) return e;
+  return nullptr;
+}
+
+bool TSOLMONApp::CommitActiveEdit() {
+  // A rejected text the focus left within the one-second rule still stands
+  // in its field: no command acts while one does.
+  return CommitEdit(ActiveEdit) && CommitEdit(RejectedField());
 }
 
 // ---- Edit ---------------------------------------------------------------
@@ -106,6 +118,7 @@ void TSOLMONApp::KindsChanged() {
 }
 
 void TSOLMONApp::EconomicsOn() {
+  if (!CommitActiveEdit()) return;
   if (!Sheet(kEconomicsWindow)) {
     s_.SheetKind[3] = 1;
     CreateSheet(kEconomicsWindow);
@@ -115,7 +128,7 @@ void TSOLMONApp::EconomicsOn() {
 }
 
 void TSOLMONApp::EconomicsOff() {
-  if (!Sheet(kEconomicsWindow)) return;
+  if (!Sheet(kEconomicsWindow) || !CommitActiveEdit()) return;
   DestroySheet(kEconomicsWindow);
   s_.SheetKind[3] = 0;
   KindsChanged();
@@ -133,6 +146,8 @@ void TSOLMONApp::CollectorMenuOpened() {
 }
 
 void TSOLMONApp::ChooseSystem(int kind) {
+  // A value typed on the sheet that is about to go is kept (or corrected) first.
+  if (!CommitActiveEdit()) return;
   if (!Sheet(kSystemWindow) || s_.SheetKind[1] != kind) {
     DestroySheet(kSystemWindow);
     s_.SheetKind[1] = static_cast<std::int16_t>(kind);
@@ -155,7 +170,7 @@ void TSOLMONApp::ChooseSystem(int kind) {
 }
 
 void TSOLMONApp::ChooseCollector(int kind) {
-  if (!HasCollector(s_.SheetKind[1])) return;
+  if (!HasCollector(s_.SheetKind[1]) || !CommitActiveEdit()) return;
   if (!Sheet(kCollectorWindow) || s_.SheetKind[2] != kind) {
     DestroySheet(kCollectorWindow);
     s_.SheetKind[2] = static_cast<std::int16_t>(kind);

@@ -46,6 +46,8 @@ bool TSOLMONApp::SetupWindows(const QString& fileName) {
     return false;
   }
   FileName = path;
+  // The reports showed the project that is gone.
+  HideReportWindows();
   for (int w = 1; w <= 3; ++w) {
     CreatingWindow = w;
     DestroySheet(w);
@@ -54,6 +56,8 @@ bool TSOLMONApp::SetupWindows(const QString& fileName) {
   }
   if (TInputForm* system = Sheet(kSystemWindow)) system->RefreshLocation();
   ShowSheetsAfterSetup();
+  // The project is the file's until the user changes it.
+  s_.Modified = false;
   return true;
 }
 
@@ -73,7 +77,7 @@ void TSOLMONApp::UpdateCollectorMenu() {
 
 void TSOLMONApp::OpenClick() {
   const QString choice = prompts_.ChooseOpenFile(kOpenTitle, kOpenFilter);
-  if (!choice.isEmpty() && SetupWindows(choice)) {
+  if (!choice.isEmpty() && ConfirmLeaveProject() && SetupWindows(choice)) {
     SetSaveCaption();
     UpdateCollectorMenu();
   }
@@ -90,6 +94,7 @@ void TSOLMONApp::OpenRecentFile(int index) {
     RebuildFileMenu();
     return;
   }
+  if (!ConfirmLeaveProject()) return;
   QDir::setCurrent(QFileInfo(path).absolutePath());
   if (SetupWindows(path)) {
     SetSaveCaption();
@@ -113,12 +118,15 @@ bool TSOLMONApp::WriteProjectTo(const QString& path) {
 }
 
 void TSOLMONApp::SaveClick() {
+  // The value being typed belongs in the file.
+  if (!CommitActiveEdit()) return;
   if (FileName.isEmpty()) return SaveAsClick();
   if (FileName == DefaultFileName && !ConfirmDefaultSave()) return;
   WriteProjectTo(FileName);
 }
 
 void TSOLMONApp::SaveAsClick() {
+  if (!CommitActiveEdit()) return;
   const QString choice = prompts_.ChooseSaveFile(kSaveTitle, kSaveFilter, "SMN");
   if (!choice.isEmpty()) {
     if (choice == DefaultFileName && !ConfirmDefaultSave()) return;
@@ -134,17 +142,22 @@ void TSOLMONApp::SaveAsClick() {
   AddRecentFile();
 }
 
-void TSOLMONApp::ExitClick() {
-  if (s_.Modified) {
-    const MessageButton answer =
-        prompts_.ShowMessageBox("Do you wish to save your current parameter file?", 5, true);
-    if (answer == MessageButton::Cancel) return;
-    if (answer == MessageButton::Yes) {
-      SaveAsClick();
-      // A save that was cancelled or failed keeps the program open.
-      if (s_.Modified) return;
-    }
+bool TSOLMONApp::ConfirmLeaveProject() {
+  if (!CommitActiveEdit()) return false;
+  if (!s_.Modified) return true;
+  const MessageButton answer =
+      prompts_.ShowMessageBox("Do you wish to save your current parameter file?", 5, true);
+  if (answer == MessageButton::Cancel) return false;
+  if (answer == MessageButton::Yes) {
+    SaveAsClick();
+    // A save that was cancelled or failed keeps the project open.
+    if (s_.Modified) return false;
   }
+  return true;
+}
+
+void TSOLMONApp::ExitClick() {
+  if (!ConfirmLeaveProject()) return;
   QDir::setCurrent(programDir_);
   WriteRecentList();
   exiting_ = true;

@@ -99,6 +99,8 @@ class TSOLMONApp : public QMainWindow, public WindowHooks {
   // Commits ActiveEdit; false when its value is rejected (its sheet is then
   // brought to the front).
   bool CommitActiveEdit();
+  // The first field of the sheets that holds a rejected value, if any.
+  TMyEdit* RejectedField() const;
 
   TInputForm* Sheet(int w) const;
   TOutputForm* Report(int w) const;
@@ -157,6 +159,10 @@ class TSOLMONApp : public QMainWindow, public WindowHooks {
   void CreateHelpMenu();
   QAction* AddItem(QMenu* menu, const QString& caption, int helpContext,
                    const QKeySequence& shortcut = {});
+  bool CommitEdit(TMyEdit* edit);
+  // Asks to save a modified project before it is replaced or left; false
+  // when the user cancels.
+  bool ConfirmLeaveProject();
   void CreateSheet(int w);
   void DestroySheet(int w);
   void ShowSheetsAfterSetup();

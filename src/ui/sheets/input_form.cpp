@@ -317,6 +317,14 @@ void TInputForm::ChoiceChanged(int row, int selection) {
   RefreshRows();
 }
 
+TMyEdit* TInputForm::RejectedField() const {
+  for (int i = 1; i <= NInfo(); ++i)
+    if (const SheetRow& r = model_->Row(i);
+        r.Kind == RowKind::Numeric && r.HasError && r.EditEnabled)
+      return rows_[i].Edit;
+  return nullptr;
+}
+
 void TInputForm::HandleClick(int tag) {
   if (tag > 0) {
     TMyEdit* e = rows_.at(tag).Edit;

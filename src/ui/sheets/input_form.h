@@ -113,6 +113,8 @@ class TInputForm : public TGForm {
   };
   const RowControls& Controls(int row) const { return rows_.at(row); }
 
+  // The first value field holding a rejected text, if any.
+  TMyEdit* RejectedField() const;
   void HandleClick(int tag);
   void ConvertUnits(int oldUnits, int newUnits);
   void FormActivate() override;
