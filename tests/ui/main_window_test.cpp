@@ -68,6 +68,19 @@ TEST_F(MainWindowTest, ADamagedDefaultsProjectEndsTheStartWithAMessage) {
   EXPECT_FALSE(app->Start({}));
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.kinds[0], 0);
+  EXPECT_NE(prompts.messages[0].find("Defaults.SMN"), std::string::npos) << prompts.messages[0];
+  EXPECT_NE(prompts.messages[0].find("cannot start without its defaults project"),
+            std::string::npos);
+
+  // A missing project named on the command line falls back to the defaults,
+  // and without them the start ends too.
+  QFile::remove(Path(kDefaultsFile));
+  prompts.messages.clear();
+  app = std::make_unique<TSOLMONApp>(state, prompts, programDir);
+  EXPECT_FALSE(app->Start(Path("none.SMN")));
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  EXPECT_NE(prompts.messages[0].find("none.SMN"), std::string::npos);
+  EXPECT_NE(prompts.messages[1].find("Defaults.SMN"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, TenSaveAsKeepNineRecentFilesNewestFirst) {

@@ -31,18 +31,20 @@ bool TSOLMONApp::Start(const QString& commandLineProject) {
   bool opened = false;
   if (!commandLineProject.isEmpty()) opened = SetupWindows(commandLineProject);
   // A project that cannot be read leaves the program with its defaults.
-  if (!opened && !SetupWindows(QString())) return false;
+  if (!opened &&
+      !SetupWindows(QString(), "\n\nSolmon cannot start without its defaults project and ends now."))
+    return false;
   SaveItem->setText("Save");
   UpdateCollectorMenu();
   return true;
 }
 
-bool TSOLMONApp::SetupWindows(const QString& fileName) {
+bool TSOLMONApp::SetupWindows(const QString& fileName, const std::string& whenUnreadable) {
   const QString path = fileName.isEmpty() ? DefaultFileName : fileName;
   try {
     ReadProject(s_, path.toStdString());
   } catch (const std::exception& e) {
-    prompts_.ShowMessageBox(e.what(), 0, true);
+    prompts_.ShowMessageBox(e.what() + whenUnreadable, 0, true);
     return false;
   }
   FileName = path;

@@ -8,12 +8,14 @@
 #include <QStringList>
 
 #include "core/model/project_state.h"
+#include "ui/app/app_icon.h"
 #include "ui/app/qt_prompts.h"
 #include "ui/app/solmon_app.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Solmon");
+  QApplication::setWindowIcon(solmon::ui::SolmonIcon());
   bool about = true;
   QString project;
   const QStringList args = QApplication::arguments();

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "core/model/project_state.h"
 #include "core/model/window_hooks.h"
@@ -63,8 +64,9 @@ class TSOLMONApp : public QMainWindow, public WindowHooks {
   // message has been shown).
   bool Start(const QString& commandLineProject);
   // Reads a project and rebuilds the sheets; false (message shown, open
-  // project unchanged) when it cannot be read. Empty = the defaults project.
-  bool SetupWindows(const QString& fileName);
+  // project unchanged) when it cannot be read; `whenUnreadable` is added to
+  // the message then. Empty = the defaults project.
+  bool SetupWindows(const QString& fileName, const std::string& whenUnreadable = {});
 
   // File menu.
   void OpenClick();
