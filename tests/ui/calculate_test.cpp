@@ -51,6 +51,19 @@ TEST_F(CalculateTest, ShowsTheThermalAndEconomicReports) {
   EXPECT_FALSE(econ->isVisible());
 }
 
+TEST_F(CalculateTest, OpeningAProjectHidesTheReportsOfTheOldOne) {
+  Start();
+  app->CalculateClick();
+  ASSERT_TRUE(app->Report(kThermalWindow)->isVisible());
+  prompts.files = {Path(kDefaultsFile)};
+  app->OpenClick();
+  EXPECT_FALSE(app->Report(kThermalWindow)->isVisible());
+  EXPECT_FALSE(app->Report(kEconomicWindow)->isVisible());
+  EXPECT_FALSE(state.ResultsValid);
+  ASSERT_TRUE(app->WindowMenuOpened());
+  EXPECT_FALSE(app->ThermalWindowItem->isEnabled());
+}
+
 TEST_F(CalculateTest, TheFluidQuestionCanStopTheRun) {
   seed.SetParamValue(2, 1, 12, 1.3);  // kJ/kg-C: implausible for a liquid system
   Start();
