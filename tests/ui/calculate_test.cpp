@@ -1,6 +1,7 @@
 // Calculate (F2): the run of the open project, the fluid question, the
 // report windows it shows and the calculation messages after the run.
 
+#include <QApplication>
 #include <QMdiArea>
 
 #include "../core/calc_fixture.h"
@@ -49,6 +50,23 @@ TEST_F(CalculateTest, ShowsTheThermalAndEconomicReports) {
   ASSERT_TRUE(Field(1, 3)->GetValue());
   EXPECT_FALSE(thermal->isVisible());
   EXPECT_FALSE(econ->isVisible());
+}
+
+TEST_F(CalculateTest, TheReportsOpenBesideTheSheetsWhenThereIsRoom) {
+  seed.SheetRects[1] = {0, 0, 550, 430};  // the shipped layout
+  seed.SheetRects[2] = {560, 0, 1110, 335};
+  seed.SheetRects[3] = {560, 335, 1110, 745};
+  Start();
+  app->resize(1900, 1000);
+  QApplication::processEvents();
+  app->CalculateClick();
+  const QRect thermal = app->Report(kThermalWindow)->geometry();
+  const QRect econ = app->Report(kEconomicWindow)->geometry();
+  EXPECT_FALSE(thermal.intersects(econ));
+  for (int w = 1; w <= 3; ++w) {
+    EXPECT_FALSE(thermal.intersects(Sheet(w).geometry())) << w;
+    EXPECT_FALSE(econ.intersects(Sheet(w).geometry())) << w;
+  }
 }
 
 TEST_F(CalculateTest, OpeningAProjectHidesTheReportsOfTheOldOne) {

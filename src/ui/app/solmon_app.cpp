@@ -1,6 +1,7 @@
 #include "ui/app/solmon_app.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <cmath>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -269,11 +270,23 @@ TOutputForm* TSOLMONApp::EnsureReport(int w) {
   auto* form = new TOutputForm(this);
   ChildWindows[w] = form;
   mdi_->addSubWindow(form);
-  // Side by side below the system sheet's usual place, so that both show.
   form->SetClientSize(Px(550), Px(330));
-  form->move(Px(w == kThermalWindow ? 0 : 560), Px(445));
+  form->move(ReportPlace(w, form->size()));
   form->Hide();
   return form;
+}
+
+QPoint TSOLMONApp::ReportPlace(int w, const QSize& size) const {
+  // Beside the sheets when the main window has room for a column of reports,
+  // else side by side below the system sheet's usual place.
+  int right = 0;
+  for (int sheet = 1; sheet <= 3; ++sheet)
+    if (const TInputForm* f = Sheet(sheet); f && f->IsVisible)
+      right = std::max(right, f->geometry().right() + 1);
+  const int gap = Px(10);
+  if (right > 0 && right + gap + size.width() <= mdi_->viewport()->width())
+    return {right + gap, w == kThermalWindow ? 0 : size.height() + gap};
+  return {Px(w == kThermalWindow ? 0 : 560), Px(445)};
 }
 
 TGForm* TSOLMONApp::ActiveChildForm() const {

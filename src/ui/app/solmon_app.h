@@ -176,6 +176,8 @@ class TSOLMONApp : public QMainWindow, public WindowHooks {
   void WriteRecentList() const;
   void KindsChanged();
   TGForm* ActiveChildForm() const;
+  // Where report window w of this size first opens.
+  QPoint ReportPlace(int w, const QSize& size) const;
 
   ProjectState& s_;
   QtPrompts& prompts_;
