@@ -17,6 +17,7 @@ void BM_SingleLocationRun(benchmark::State& state) {
   ProjectState s = SampleProject(0);
   s.SheetKind[1] = static_cast<std::int16_t>(state.range(0));
   if (s.SheetKind[1] == 1) s.SetParamValue(2, 1, 12, 1.0);  // air in the collector
+  if (s.SheetKind[1] == 4 || s.SheetKind[1] == 5) s.SheetKind[2] = 0;  // passive: no collector sheet
   RecordingPrompts prompts;
   for (auto _ : state) {
     RunCalculation(s, false, prompts);
@@ -24,7 +25,7 @@ void BM_SingleLocationRun(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_SingleLocationRun)->Arg(1)->Arg(2)->Arg(9)->ArgName("kind");
+BENCHMARK(BM_SingleLocationRun)->Arg(1)->Arg(2)->Arg(9)->Arg(3)->Arg(4)->Arg(5)->ArgName("kind");
 
 void BM_ThousandLocations(benchmark::State& state) {
   std::vector<LocationRecord> records;

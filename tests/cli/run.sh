@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # solmon-cli run: the default project, a run over every location of a shipped
-# weather file, the layouts, and the failures.
+# weather file, the layouts, the kinds whose building stores the heat, and the
+# failures.
 set -u
 cli="$1"
 build="$2"
@@ -41,6 +42,30 @@ head -1 "$tmp/m.txt" | grep -q $'\tJan\t.*\tDec\t.*\t Yr\t' || fail "monthly hea
 cmp -s <(tail -n +2 "$tmp/m.txt" | cut -f1) <(tail -n +2 "$tmp/all.txt" | cut -f1) || fail "station order"
 "$cli" run "$defaults" --all-locations --weather-dir "$build/bin" --slope-offset 10 >"$tmp/s.txt" || fail "slope run"
 cmp -s "$tmp/s.txt" "$tmp/all.txt" && fail "the slope offset changed nothing"
+
+# The kinds whose building stores the heat (3 active with building storage,
+# 4 direct gain, 5 storage wall), built from the defaults: one location and
+# every location, each with a finite solar fraction.
+ini="$(dirname "$0")/../../data/defaults.ini"
+for kind in 3 4 5; do
+  collector=1; [ "$kind" -ge 4 ] && collector=0  # the passive kinds have no collector sheet
+  sed -e "s/^system = 2 /system = $kind /" -e "s/^collector = 1 /collector = $collector /" "$ini" >"$tmp/k$kind.ini"
+  "$cli" project from-ini "$tmp/k$kind.ini" "$tmp/k$kind.SMN" --weather-dir "$build/bin" >/dev/null 2>"$tmp/err.txt" ||
+    fail "kind $kind project: $(cat "$tmp/err.txt")"
+  "$cli" run "$tmp/k$kind.SMN" >"$tmp/k$kind.txt" 2>"$tmp/err.txt" || fail "kind $kind run: $(cat "$tmp/err.txt")"
+  [ "$(wc -l <"$tmp/k$kind.txt")" -eq 2 ] || fail "kind $kind is not header and one line"
+  # The f column: 6 for kind 3 (Solar Heat Dhw Aux f), 5 for Solar Load Aux f.
+  column=5; [ "$kind" -eq 3 ] && column=6
+  [ "$(head -1 "$tmp/k$kind.txt" | awk -F'\t' -v c="$column" '{gsub(/ /, "", $c); print $c}')" = f ] ||
+    fail "kind $kind header: $(head -1 "$tmp/k$kind.txt")"
+  f="$(tail -1 "$tmp/k$kind.txt" | awk -F'\t' -v c="$column" '{print $c}' | tr -d ' ')"
+  awk -v f="$f" 'BEGIN { exit !(f > 0 && f < 1) }' || fail "kind $kind solar fraction $f"
+  "$cli" run "$tmp/k$kind.SMN" --all-locations --weather-dir "$build/bin" --out "$tmp/k${kind}all.txt" 2>"$tmp/err.txt" ||
+    fail "kind $kind all locations: $(cat "$tmp/err.txt")"
+  [ "$(wc -l <"$tmp/k${kind}all.txt")" -eq $((stations + 1)) ] || fail "kind $kind: not one line per station"
+  grep -q -- '-999' "$tmp/k${kind}all.txt" && fail "kind $kind: a station without results"
+  cut -f2- "$tmp/k$kind.txt" "$tmp/k${kind}all.txt" | grep -qiwE 'nan|inf' && fail "kind $kind: a number that is no number"
+done
 
 # Refusals and failures.
 "$cli" run "$defaults" --slope-offset 5 >/dev/null 2>&1; [ $? -eq 2 ] || fail "slope offset of a single location"
