@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QTest>
 
+#include "../support/report_recorder.h"
 #include "ui_fixture.h"
 
 namespace solmon::ui {
@@ -146,6 +148,20 @@ TEST_F(InputFormTest, UpAndDownMoveBetweenTheSheetsControls) {
   EXPECT_EQ(app->ActiveEdit, eff);
 }
 
+TEST_F(InputFormTest, F1ShowsTheTopicOfTheFieldOrTheMenuItem) {
+  WriteFile(Path(kHelpFile), "<html></html>");
+  QTest::keyClick(Field(1, 5), Qt::Key_F1);  // parameter 5
+  ASSERT_EQ(prompts.opened.size(), 1u);
+  EXPECT_EQ(prompts.opened.back().toLocalFile(), Path(kHelpFile));
+  EXPECT_EQ(prompts.opened.back().fragment(), "topic1005");
+  QTest::keyClick(Sheet(1).Controls(4).Toggle, Qt::Key_F1);  // "Fuel", parameter 4
+  EXPECT_EQ(prompts.opened.back().fragment(), "topic1004");
+  app->RunMenu->setActiveAction(app->CalculateItem);
+  QTest::keyClick(app->RunMenu, Qt::Key_F1);
+  EXPECT_EQ(prompts.opened.back().fragment(), "topic701");
+  EXPECT_EQ(prompts.opened.size(), 3u);
+}
+
 TEST_F(InputFormTest, TheFocusedRowsCaptionIsYellow) {
   TInputForm& f = Sheet(1);
   Field(1, 5)->setFocus(Qt::MouseFocusReason);
@@ -202,6 +218,37 @@ TEST_F(InputFormTest, CopyWindowPutsTheSheetOnTheClipboard) {
   QTest::keyClick(usage, Qt::Key_A, Qt::ControlModifier);
   EXPECT_FALSE(usage->hasSelectedText());
   EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Active Domestic Hot Water System"));
+}
+
+// A page of 60 lines, 100 dots apart.
+class PageJob : public PrintJobHooks {
+ public:
+  void AdvanceLines(int n) override { line += n; }
+  int PrintLineNo() const override { return line; }
+  int PrintLineHeight() const override { return 100; }
+  int PrintCharWidth() const override { return 50; }
+  int PageLeftMargin() const override { return 200; }
+  int line = 0;
+};
+
+TEST_F(InputFormTest, PrintingASheetLeavesOutItsGreyedRows) {
+  TInputForm& f = Sheet(1);  // water storage: "Pipe heat loss" No greys rows 12 and 13
+  f.Controls(11).Toggle->setCurrentIndex(1);
+  emit f.Controls(11).Toggle->activated(1);
+  solmon::testing::RecordingCanvas canvas;
+  PageJob job;
+  f.Print(canvas, job);
+  const auto* title = canvas.Find("Water Storage House Heating System");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->face, TextFaceStyle::Bold);
+  const auto* eff = canvas.Find("Efficiency of fuel usage");
+  ASSERT_NE(eff, nullptr);
+  EXPECT_GT(eff->y, title->y);
+  EXPECT_NE(canvas.Find(f.Controls(5).Edit->text().toStdString()), nullptr);
+  EXPECT_EQ(canvas.Find("     Inlet pipe UA"), nullptr);
+  EXPECT_NE(canvas.Find("    Tank-side flowrate/area"), nullptr);
+  EXPECT_GT(job.line, 10);
+  EXPECT_EQ(app->Output.Canvas, nullptr);  // the window's own canvas again
 }
 
 TEST_F(InputFormTest, ClosingASheetOnlyHidesIt) {

@@ -9,6 +9,7 @@
 #include "core/report/thermal_report.h"
 #include "ui/app/screen_scale.h"
 #include "ui/report/output_form.h"
+#include "../support/report_recorder.h"
 #include "ui_fixture.h"
 
 namespace solmon::ui {
@@ -46,6 +47,28 @@ TEST_F(OutputFormTest, TheThermalReportPaintsAndCopiesTheResults) {
   ASSERT_TRUE(expected.has_value());
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), *expected);
   EXPECT_NE(expected->find("Jan\t"), std::string::npos);
+}
+
+class OnePageJob : public PrintJobHooks {
+ public:
+  void AdvanceLines(int n) override { line += n; }
+  int PrintLineNo() const override { return line; }
+  int PrintLineHeight() const override { return 100; }
+  int PrintCharWidth() const override { return 50; }
+  int PageLeftMargin() const override { return 200; }
+  int line = 0;
+};
+
+TEST_F(OutputFormTest, AReportPrintsOnThePrintersLines) {
+  TOutputForm* report = app->EnsureReport(kThermalWindow);
+  solmon::testing::RecordingCanvas canvas;
+  OnePageJob job;
+  report->Print(canvas, job);
+  const auto* year = canvas.Find("Year");
+  ASSERT_NE(year, nullptr);
+  EXPECT_EQ(year->y, job.line * 100);  // the last line drawn
+  EXPECT_GE(year->x, 200);             // inside the page margin
+  EXPECT_NE(canvas.Find("Jan"), nullptr);
 }
 
 TEST_F(OutputFormTest, ResultsChangingHideTheReports) {

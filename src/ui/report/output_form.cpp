@@ -74,6 +74,10 @@ std::optional<std::string> TOutputForm::CopyText() {
   return ReportClipboardText(App()->Output, [this](ReportOutput& o) { Render(o); });
 }
 
+void TOutputForm::Print(ReportCanvas& printerCanvas, PrintJobHooks& job) {
+  PrintReport(App()->Output, printerCanvas, job, [this](ReportOutput& o) { Render(o); });
+}
+
 void TOutputForm::CopyWindow() {
   const std::optional<std::string> text = CopyText();
   if (!text) {

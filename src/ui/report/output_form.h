@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/report/print_job.h"
 #include "core/report/report_output.h"
 #include "ui/app/gforms.h"
 
@@ -44,6 +45,8 @@ class TOutputForm : public TGForm {
   // The report as clipboard text; nothing when there is nothing to copy.
   std::optional<std::string> CopyText();
   void CopyWindow();
+  // Renders the report on a print job's page.
+  void Print(ReportCanvas& printerCanvas, PrintJobHooks& job);
   // Renders the report of this window to an output.
   void Render(ReportOutput& out);
 

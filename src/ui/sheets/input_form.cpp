@@ -411,11 +411,18 @@ void TInputForm::OpenMonthly(TMyEdit* edit) {
 
 void TInputForm::ShowHelp(int helpNo) { App()->ShowHelpTopic(helpNo); }
 
+ReportRenderer TInputForm::Renderer() const {
+  return [this, caption = windowTitle().toStdString()](ReportOutput& out) {
+    DisplaySheet(*model_, caption, out);
+  };
+}
+
 std::string TInputForm::CopyText() const {
-  const std::string caption = windowTitle().toStdString();
-  return ReportClipboardText(App()->Output, [&](ReportOutput& out) {
-           DisplaySheet(*model_, caption, out);
-         }).value_or(std::string());
+  return ReportClipboardText(App()->Output, Renderer()).value_or(std::string());
+}
+
+void TInputForm::Print(ReportCanvas& printerCanvas, PrintJobHooks& job) {
+  PrintReport(App()->Output, printerCanvas, job, Renderer());
 }
 
 void TInputForm::CopyWindow() {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/model/sheet_model.h"
+#include "core/report/print_job.h"
+#include "core/report/report_output.h"
 #include "ui/app/gforms.h"
 
 class QScrollArea;
@@ -122,6 +124,9 @@ class TInputForm : public TGForm {
   // The text of the sheet for the clipboard (Copy Window).
   std::string CopyText() const;
   void CopyWindow();
+  // Prints the sheet on a print job's page: caption, then every enabled row
+  // with its value in a box as wide as the field.
+  void Print(ReportCanvas& printerCanvas, PrintJobHooks& job);
 
   // Called by the controls.
   bool CommitField(TMyEdit* edit);
@@ -148,6 +153,7 @@ class TInputForm : public TGForm {
 
  private:
   void BuildRow(QWidget* area, int i);
+  ReportRenderer Renderer() const;
   int SnappedClientHeight(int client) const;
   void Highlight(int row);
   QWidget* FocusControl(int row) const;
