@@ -12,6 +12,7 @@
 #include "cli/weather_commands.h"
 #include "core/weather/epw_file.h"
 #include "core/weather/monthly_climate.h"
+#include "core/weather/new_weather_file.h"
 #include "core/weather/station_table.h"
 #include "core/weather/weather_file.h"
 
@@ -66,21 +67,11 @@ int WeatherImportEpwCommand(Args args) {
   const bool append = TakeFlag(args, "--append");
   RejectUnknownOptions(args);
   if (args.empty()) throw UsageError("weather import-epw needs at least one EPW file");
-  std::vector<LocationRecord> records;
-  if (append && std::filesystem::exists(out)) {
-    const WeatherFileLayout layout = InspectWeatherFile(out);
-    if (layout.trailingBytes > 0)
-      throw WeatherFileError("weather file \"" + out + "\" ends in " +
-                             std::to_string(layout.trailingBytes) +
-                             " bytes that are not a whole record; nothing was appended");
-    records = ReadWeatherFile(out);
-  }
-  const std::size_t kept = records.size();
-  // Every file is read before anything is written: one bad file, no output.
-  for (const std::string& epw : args) records.push_back(ClimateToRecord(ReadEpwFile(epw)));
-  Write(out, records);
-  for (std::size_t i = kept; i < records.size(); ++i)
-    std::cout << "  " << i + 1 << "  " << records[i].Name() << "  from " << args[i - kept] << "\n";
+  const EpwImportResult result = ImportEpwFiles(args, out, append);
+  std::cout << "wrote " << result.kept + result.names.size() << " locations to " << out << "\n";
+  for (std::size_t i = 0; i < result.names.size(); ++i)
+    std::cout << "  " << result.kept + i + 1 << "  " << result.names[i] << "  from " << args[i]
+              << "\n";
   return kOk;
 }
 

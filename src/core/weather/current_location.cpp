@@ -64,9 +64,13 @@ double CelsiusToFahrenheit(double t) {
   return t * 1.8 + 32;
 }
 
+// -999 marks a month without a value in either unit system.
+constexpr double kNoValueMark = -999;
+
 template <typename F>
 void ConvertEach(MonthlyReal6& table, F convert) {
-  for (int m = 1; m <= 12; ++m) StoreReal6(table[m], convert(Get(table[m])));
+  for (int m = 1; m <= 12; ++m)
+    if (Get(table[m]) != kNoValueMark) StoreReal6(table[m], convert(Get(table[m])));
 }
 
 template <typename F>
