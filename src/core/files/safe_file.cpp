@@ -43,6 +43,7 @@ int SaveOps::Create(const std::string& path, std::FILE*& file) {
 }
 
 int SaveOps::Write(std::FILE* file, const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;  // an empty file: there may be no buffer at all
   errno = 0;
   if (std::fwrite(data, 1, size, file) == size) return 0;
   return errno ? errno : EIO;
