@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QTimer>
 
 #include "../core/calc_fixture.h"
 #include "ui/report/output_form.h"
+#include "ui/weather/multicity_output_dlg.h"
 #include "ui_fixture.h"
 
 namespace solmon::ui {
@@ -108,14 +110,20 @@ TEST_F(CalculateTest, CalculationMessagesAreShownAfterTheRun) {
   EXPECT_NE(prompts.messages.back().find(MessageText(31)), std::string::npos);
 }
 
-TEST_F(CalculateTest, AllLocationsSayTheyAreNotAvailableYet) {
+TEST_F(CalculateTest, AllLocationsAskForTheOutputAndShowNoReports) {
   seed.LocationIndex = -3;
   seed.WeatherFileName = "US.WEA";
   Start();
+  bool asked = false;
+  QTimer::singleShot(0, [&] {
+    asked = app->MulticityOutputDlg->isVisible();
+    app->MulticityOutputDlg->reject();
+  });
   app->CalculateClick();
-  ASSERT_FALSE(prompts.messages.empty());
-  EXPECT_NE(prompts.messages.front().find("all locations"), std::string::npos);
+  EXPECT_TRUE(asked);
+  EXPECT_TRUE(prompts.messages.empty());
   EXPECT_FALSE(app->Report(kThermalWindow)->isVisible());
+  EXPECT_FALSE(state.ResultsValid);
 }
 
 }  // namespace

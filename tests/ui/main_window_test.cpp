@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, FirstStartShowsTheDefaultSheetsAndTheFixedFileMenu) {
   EXPECT_EQ(app->MdiArea()->activeSubWindow(), app->Sheet(1));
   EXPECT_EQ(app->FileName, Path(kDefaultsFile));
   EXPECT_FALSE(app->PrintItem->isEnabled());
-  EXPECT_FALSE(app->SelectLocationItem->isEnabled());
+  EXPECT_TRUE(app->SelectLocationItem->isEnabled());
   EXPECT_EQ(Texts(app->EditMenu->actions()),
             (QStringList{"Cu&t", "&Copy", "&Paste", "-", "&Monthly", "-", "Copy &Window"}));
   EXPECT_EQ(app->CalculateItem->shortcut(), QKeySequence("F2"));

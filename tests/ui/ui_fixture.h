@@ -40,6 +40,12 @@ class ScriptedPrompts : public QtPrompts {
   QString ChooseSaveFile(const QString&, const QString&, const QString&) override {
     return Next();
   }
+  QStringList ChooseOpenFiles(const QString&, const QString&) override {
+    if (fileLists.empty()) return {};
+    const QStringList f = fileLists.front();
+    fileLists.pop_front();
+    return f;
+  }
   bool OpenDocument(const QUrl& url) override {
     opened.push_back(url);
     return openResult;
@@ -56,6 +62,7 @@ class ScriptedPrompts : public QtPrompts {
 
   std::deque<MessageButton> answers;
   std::deque<QString> files;
+  std::deque<QStringList> fileLists;
   std::vector<std::string> messages;
   std::vector<int> kinds;
   std::vector<std::string> errors;

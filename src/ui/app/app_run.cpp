@@ -18,8 +18,9 @@ void TSOLMONApp::CalculateClick() {
   EnsureReport(kThermalWindow)->Hide();
   prompts_.PendingCalculationMessages.clear();
   QApplication::setOverrideCursor(Qt::WaitCursor);
+  RunOutcome outcome = RunOutcome::Cancelled;
   try {
-    RunCalculation(s_, true, prompts_);
+    outcome = RunCalculation(s_, true, prompts_);
   } catch (const std::exception& e) {
     QApplication::restoreOverrideCursor();
     prompts_.PendingCalculationMessages.clear();
@@ -37,6 +38,7 @@ void TSOLMONApp::CalculateClick() {
     }
   }
   prompts_.ShowCalculationMessages();
+  if (s_.LocationIndex < 0 && outcome == RunOutcome::Completed) ReportMultiLocationFile();
 }
 
 }  // namespace solmon::ui

@@ -57,11 +57,8 @@ void QtPrompts::ShowCalculationMessages() {
   ShowMessageBox(text.toStdString(), 1, false);
 }
 
-bool QtPrompts::AskMultiLocationOptions(MultiLocationOptions&) {
-  ShowMessageBox(
-      "Calculations over all locations of a weather file are not available in this version.",
-      1, true);
-  return false;
+bool QtPrompts::AskMultiLocationOptions(MultiLocationOptions& options) {
+  return MultiLocationDialog && MultiLocationDialog(options);
 }
 
 void QtPrompts::ErrorDialog(const QString& text) {
@@ -82,6 +79,10 @@ QString QtPrompts::ChooseSaveFile(const QString& title, const QString& filter,
   dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
   return dlg.selectedFiles().front();
+}
+
+QStringList QtPrompts::ChooseOpenFiles(const QString& title, const QString& filter) {
+  return QFileDialog::getOpenFileNames(parent_, title, QString(), filter);
 }
 
 void QtPrompts::ShowAbout() {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 #include "core/model/user_prompts.h"
@@ -23,9 +24,10 @@ class QtPrompts : public UserPrompts {
   // Collected during a run and shown by ShowCalculationMessages afterwards.
   void CalculationMessage(const std::string& text) override;
 
-  // Runs over every location of a weather file need their dialog, which
-  // this program does not have yet: says so and cancels the run.
+  // Runs over every location of a weather file ask MultiLocationDialog
+  // ("Output from Multiple City Calculation"); without it the run is cancelled.
   bool AskMultiLocationOptions(MultiLocationOptions& options) override;
+  std::function<bool(MultiLocationOptions&)> MultiLocationDialog;
 
   // The rejection of a typed value: caption "Error", error icon, OK.
   virtual void ErrorDialog(const QString& text);
@@ -33,6 +35,8 @@ class QtPrompts : public UserPrompts {
   virtual QString ChooseOpenFile(const QString& title, const QString& filter);
   virtual QString ChooseSaveFile(const QString& title, const QString& filter,
                                  const QString& defaultSuffix);
+  // Several existing files at once; empty means Cancel.
+  virtual QStringList ChooseOpenFiles(const QString& title, const QString& filter);
   virtual void ShowAbout();
   // Opens a document in the desktop's viewer for its type; false on failure.
   virtual bool OpenDocument(const QUrl& url);

@@ -50,6 +50,7 @@ TSOLMONApp::TSOLMONApp(ProjectState& state, QtPrompts& prompts, const QString& p
   LoadRecentList();
   RebuildFileMenu();
   MonthlyDlg = new TMonthlyDlg(this);
+  CreateWeatherDialogs();
 }
 
 TSOLMONApp::~TSOLMONApp() {
@@ -179,9 +180,13 @@ void TSOLMONApp::CreateWeatherAndRunMenus() {
   WeatherMenu->addSeparator();
   AddDataItem = AddItem(WeatherMenu, "&Add New Data", 603);
   NewDataFileItem = AddItem(WeatherMenu, "Create New Data File", 206);
-  // The weather dialogs are not part of this program yet.
-  for (QAction* a : WeatherMenu->actions()) a->setEnabled(false);
+  ImportEpwItem = AddItem(WeatherMenu, "Import EPW...", 0);
   connect(WeatherMenu, &QMenu::aboutToShow, this, [this] { WeatherMenuOpened(); });
+  connect(SelectLocationItem, &QAction::triggered, this, &TSOLMONApp::SelectLocationClick);
+  connect(ChangeDataItem, &QAction::triggered, this, &TSOLMONApp::ChangeDataClick);
+  connect(AddDataItem, &QAction::triggered, this, &TSOLMONApp::AddDataClick);
+  connect(NewDataFileItem, &QAction::triggered, this, &TSOLMONApp::NewDataFileClick);
+  connect(ImportEpwItem, &QAction::triggered, this, &TSOLMONApp::ImportEpwClick);
 
   RunMenu = menuBar()->addMenu("&Run/Plot");
   CalculateItem = AddItem(RunMenu, "&Calculate", 701, QKeySequence("F2"));

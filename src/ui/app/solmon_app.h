@@ -26,6 +26,12 @@ class TInputForm;
 class TMyEdit;
 class TMonthlyDlg;
 class TOutputForm;
+class TSelectWEADialog;
+class TSelectWEAFileDlg;
+class TChgViewDlg;
+class TCreateNewFile;
+class TMulticityOutputDlg;
+class TImportEpwDlg;
 
 inline constexpr const char* kDefaultsFile = "Defaults.SMN";
 inline constexpr const char* kRecentListFile = "SOLMON.FNL";
@@ -89,6 +95,22 @@ class TSOLMONApp : public QMainWindow, public WindowHooks {
   // System and Collector menus.
   void ChooseSystem(int kind);
   void ChooseCollector(int kind);
+  // Weather menu (and the location row of the system sheet).
+  void SelectLocationClick();
+  void ChangeDataClick();
+  void AddDataClick();
+  void NewDataFileClick();
+  void ImportEpwClick();
+  // Every sheet's location row shows LocationName again.
+  void ShowLocationRow();
+  // After a run over every location: where its file went.
+  void ReportMultiLocationFile();
+  TSelectWEADialog* SelectWEADialog = nullptr;
+  TSelectWEAFileDlg* SelectWEAFileDlg = nullptr;
+  TChgViewDlg* ChgViewDlg = nullptr;
+  TCreateNewFile* CreateNewFile = nullptr;
+  TMulticityOutputDlg* MulticityOutputDlg = nullptr;
+  TImportEpwDlg* ImportEpwDlg = nullptr;
   // Run/Plot menu.
   void CalculateClick();
   // Window menu.
@@ -120,7 +142,7 @@ class TSOLMONApp : public QMainWindow, public WindowHooks {
   QAction *SIUnitsItem, *EnglishUnitsItem, *EconomicsOnItem, *EconomicsOffItem;
   std::array<QAction*, 10> SystemItems{};     // by kind 1..9
   std::array<QAction*, 6> CollectorItems{};   // by kind 1..5
-  QAction *SelectLocationItem, *ChangeDataItem, *AddDataItem, *NewDataFileItem;
+  QAction *SelectLocationItem, *ChangeDataItem, *AddDataItem, *NewDataFileItem, *ImportEpwItem;
   QAction *CalculateItem, *ParametricPlotItem, *MonthlyPlotItem;
   QAction *SystemWindowItem, *CollectorWindowItem, *EconomicsWindowItem, *ThermalWindowItem,
       *EconomicWindowItem, *PlotWindowItem, *TileItem, *CascadeItem;
@@ -157,6 +179,7 @@ class TSOLMONApp : public QMainWindow, public WindowHooks {
   void CreatePreferencesMenu();
   void CreateKindMenus();
   void CreateWeatherAndRunMenus();
+  void CreateWeatherDialogs();
   void CreateWindowMenu();
   void CreateHelpMenu();
   QAction* AddItem(QMenu* menu, const QString& caption, int helpContext,

@@ -89,6 +89,12 @@ void TMyEdit::focusOutEvent(QFocusEvent* e) {
 
 void TMyEdit::mousePressEvent(QMouseEvent* e) {
   const SheetRow& r = Info();
+  if (r.Kind == RowKind::Location) {
+    setFocus(Qt::MouseFocusReason);
+    form_->App()->SelectLocationClick();
+    selectAll();
+    return;
+  }
   if (r.Kind == RowKind::Numeric && r.IsMonthly && isEnabled()) {
     setFocus(Qt::MouseFocusReason);
     form_->OpenMonthly(this);
