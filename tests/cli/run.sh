@@ -64,7 +64,9 @@ for kind in 3 4 5; do
     fail "kind $kind all locations: $(cat "$tmp/err.txt")"
   [ "$(wc -l <"$tmp/k${kind}all.txt")" -eq $((stations + 1)) ] || fail "kind $kind: not one line per station"
   grep -q -- '-999' "$tmp/k${kind}all.txt" && fail "kind $kind: a station without results"
-  cut -f2- "$tmp/k$kind.txt" "$tmp/k${kind}all.txt" | grep -qiwE 'nan|inf' && fail "kind $kind: a number that is no number"
+  "$cli" report "$tmp/k$kind.SMN" >"$tmp/k${kind}report.txt" 2>"$tmp/err.txt" || fail "kind $kind report: $(cat "$tmp/err.txt")"
+  cut -f2- "$tmp/k$kind.txt" "$tmp/k${kind}all.txt" "$tmp/k${kind}report.txt" | grep -qiwE 'nan|inf' &&
+    fail "kind $kind: a number that is no number"
 done
 
 # Refusals and failures.

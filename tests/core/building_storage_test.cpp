@@ -185,6 +185,30 @@ TEST_F(BuildingStorageTest, DuctLossesOffIgnoresDuctsAndLeak) {
   EXPECT_TRUE(ResultsAllFinite(s));
 }
 
+TEST_F(BuildingStorageTest, AirWaterExchangerServesOnlyTheHotWater) {
+  Set(s, 1, 3, 14, 1);
+  Set(s, 1, 3, 20, 0.9);
+  ASSERT_EQ(Run(), RunOutcome::Completed);
+  const auto good = s.Results.MonthlyResults;
+  Set(s, 1, 3, 20, 0.3);
+  ASSERT_EQ(Run(), RunOutcome::Completed);
+  const auto& poor = s.Results.MonthlyResults;
+  for (int m = 1; m <= 12; ++m) {
+    EXPECT_EQ(poor[m][2], good[m][2]) << m;  // the loads do not move
+    EXPECT_EQ(poor[m][3], good[m][3]) << m;
+    EXPECT_GE(poor[m][4], good[m][4]) << m;  // the hot water gets less
+  }
+  EXPECT_GT(poor[kYearRecord][4], good[kYearRecord][4]);
+  // Without hot water the exchanger is not used at all, whatever its rows hold.
+  Set(s, 1, 3, 14, 2);
+  Run();
+  const auto none = s.Results.MonthlyResults;
+  Set(s, 1, 3, 19, 0);
+  Set(s, 1, 3, 20, 0);
+  ASSERT_EQ(Run(), RunOutcome::Completed);
+  EXPECT_EQ(s.Results.MonthlyResults, none);
+}
+
 TEST_F(BuildingStorageTest, InternalGainsAboveEveryLossNeedNoAuxiliary) {
   Set(s, 1, 3, 5, 1000);  // Tb far below every monthly temperature
   ASSERT_EQ(Run(), RunOutcome::Completed);
