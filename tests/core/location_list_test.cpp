@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/weather_fixtures.h"
+#include "core/weather/weather_file.h"
 
 namespace solmon {
 namespace {
@@ -65,6 +66,29 @@ TEST(WeatherFileList, WeatherFilesOfAnyCaseByNameAndOnlyUsableNames) {
   EXPECT_EQ(WeatherFileListIndex(files, "WORLD.WEA"), 1);
   EXPECT_EQ(WeatherFileListIndex(files, "world.wea"), 0);  // exact names only
   EXPECT_TRUE(ListWeatherFiles(dir.File("missing")).empty());
+}
+
+}  // namespace
+}  // namespace solmon
+
+namespace solmon {
+namespace {
+
+TEST(LocationList, ADamagedRecordEndsTheListWithItsProblem) {
+  testing::TempDir dir;
+  const std::string path = dir.File("BAD.WEA");
+  WriteWeatherFile(path, {testing::MakeRecord("ONE", 1), testing::MakeRecord("TWO", 2),
+                          testing::MakeRecord("THREE", 3)});
+  std::vector<std::uint8_t> bytes = testing::FileBytes(path);
+  bytes[kLocationRecordSize + 2] = 200;  // the second name's length byte
+  testing::WriteBytes(path, bytes);
+  std::string problem;
+  const auto records = ReadLocationsForListing(path, problem);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].Name(), "ONE");
+  EXPECT_NE(problem.find("location 2"), std::string::npos) << problem;
+  ReadLocationsForListing(dir.File("NONE.WEA"), problem);
+  EXPECT_FALSE(problem.empty());
 }
 
 }  // namespace

@@ -164,6 +164,24 @@ TEST_F(WeatherDialogsTest, TheLocationRowAndTheMenuOpenTheDialog) {
   EXPECT_TRUE(shown);
 }
 
+TEST_F(WeatherDialogsTest, NoWeatherDialogWhileAFieldHoldsARejectedValue) {
+  Field(1, 3)->setText("abc");
+  ASSERT_FALSE(Field(1, 3)->GetValue());
+  bool shown = false;
+  WhenModal([&] {
+    for (QDialog* d : {static_cast<QDialog*>(app->SelectWEADialog),
+                       static_cast<QDialog*>(app->ChgViewDlg)})
+      if (d->isVisible()) {
+        shown = true;
+        d->reject();
+      }
+  });
+  app->SelectLocationClick();
+  app->ChangeDataClick();
+  QApplication::processEvents();
+  EXPECT_FALSE(shown);
+}
+
 // ---- Change or View Weather Data --------------------------------------------
 
 TEST_F(WeatherDialogsTest, EditingClearingAndCancel) {

@@ -69,6 +69,23 @@ int FindLocationItem(const std::vector<LocationListItem>& items, const std::stri
   return -1;
 }
 
+std::vector<LocationRecord> ReadLocationsForListing(const std::string& path, std::string& problem) {
+  problem.clear();
+  try {
+    return ReadWeatherFile(path);
+  } catch (const WeatherFileError& e) {
+    problem = e.what();
+  }
+  std::vector<LocationRecord> records;
+  try {
+    const int count = CountLocations(path);
+    for (int n = 1; n <= count; ++n) records.push_back(ReadLocation(path, n));
+  } catch (const WeatherFileError&) {
+    // The list ends before the record the problem names.
+  }
+  return records;
+}
+
 int ClampLocationIndex(int index, int count) {
   return index < 1 || index > count ? 1 : index;
 }

@@ -33,6 +33,10 @@ std::vector<LocationListItem> BuildLocationList(const std::vector<LocationRecord
 // The index of the item whose text equals `name` ignoring case, or -1.
 int FindLocationItem(const std::vector<LocationListItem>& items, const std::string& name);
 
+// The records of a weather file up to the first one that cannot be read;
+// `problem` says why the list stops early (empty when every record is there).
+std::vector<LocationRecord> ReadLocationsForListing(const std::string& path, std::string& problem);
+
 // A location number outside 1..count becomes 1.
 int ClampLocationIndex(int index, int count);
 

@@ -40,15 +40,18 @@ void TSOLMONApp::ShowLocationRow() {
 }
 
 void TSOLMONApp::SelectLocationClick() {
+  if (!CommitActiveEdit()) return;  // a rejected value stops every command
   if (SelectWEADialog->exec() == QDialog::Accepted) ShowLocationRow();
 }
 
 void TSOLMONApp::ChangeDataClick() {
+  if (!CommitActiveEdit()) return;  // a rejected value stops every command
   ChgViewDlg->AddNew = false;
   if (ChgViewDlg->exec() == QDialog::Accepted) ShowLocationRow();
 }
 
 void TSOLMONApp::AddDataClick() {
+  if (!CommitActiveEdit()) return;  // a rejected value stops every command
   const std::string previousFile = s_.WeatherFileName;
   if (SelectWEAFileDlg->exec() != QDialog::Accepted) return;
   ChgViewDlg->AddNew = true;
@@ -62,6 +65,7 @@ void TSOLMONApp::AddDataClick() {
 }
 
 void TSOLMONApp::NewDataFileClick() {
+  if (!CommitActiveEdit()) return;  // a rejected value stops every command
   if (CreateNewFile->exec() != QDialog::Accepted) return;
   prompts_.ShowMessageBox(QString("%1 locations were written to %2.")
                               .arg(CreateNewFile->Collection().size())
@@ -71,6 +75,7 @@ void TSOLMONApp::NewDataFileClick() {
 }
 
 void TSOLMONApp::ImportEpwClick() {
+  if (!CommitActiveEdit()) return;  // a rejected value stops every command
   const QStringList files =
       prompts_.ChooseOpenFiles("Import EPW Files", "EPW weather files (*.epw *.EPW);;All files (*)");
   if (files.isEmpty()) return;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/weather/location_list.h"
 #include "core/weather/weather_file.h"
 #include "ui/app/qt_prompts.h"
 #include "ui/app/screen_scale.h"
@@ -81,11 +82,13 @@ void TCreateNewFile::SetupLocationList() {
   ListBox2->clear();
   if (files_.empty()) return;
   std::vector<LocationRecord> records;
+  std::string problem;
   try {
-    records = ReadWeatherFile(WeatherFilePath(s_));
+    records = ReadLocationsForListing(WeatherFilePath(s_), problem);
   } catch (const WeatherFileError& e) {
-    prompts_.ShowMessageBox(e.what(), 0, true);
+    problem = e.what();
   }
+  if (!problem.empty()) prompts_.ShowMessageBox(problem, 0, true);
   for (const LocationRecord& r : records) ListBox2->addItem(QString::fromStdString(r.Name()));
   const int n = static_cast<int>(records.size());
   if (s_.LocationIndex <= 0 || s_.LocationIndex > n) s_.LocationIndex = 1;

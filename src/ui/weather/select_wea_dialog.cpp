@@ -88,11 +88,13 @@ void TSelectWEADialog::SetupLocationList() {
   ListBox2->clear();
   if (files_.empty()) return;
   std::vector<LocationRecord> records;
+  std::string problem;
   try {
-    records = ReadWeatherFile(WeatherFilePath(s_));
+    records = ReadLocationsForListing(WeatherFilePath(s_), problem);
   } catch (const WeatherFileError& e) {
-    prompts_.ShowMessageBox(e.what(), 0, true);
+    problem = e.what();
   }
+  if (!problem.empty()) prompts_.ShowMessageBox(problem, 0, true);
   for (const LocationListItem& item : BuildLocationList(records, StateB->isChecked())) {
     auto* it = new QListWidgetItem(QString::fromStdString(item.text), ListBox2);
     it->setData(kLocationRole, item.number);
