@@ -69,6 +69,17 @@ ProjectState SampleProject(int unitSystem) {
   for (int row = 1; row <= 13; ++row) Set(s, 2, 4, row, oneAxis[row]);
   const double twoAxis[] = {0, 10, 2, 3.0, 0.7, 10, 0.015, 4.19, 2, 0.015, 4.19};
   for (int row = 1; row <= 10; ++row) Set(s, 2, 5, row, twoAxis[row]);
+  // Pool heating, SI: 50 m^2 outdoor pool at 26 C from May to September,
+  // bubble cover 12 hours a day, 30 kW gas heater.
+  const double pool[] = {0, 0, 50, 26, 5, 9, 3, 12, 1.5, 2, 10, 2, 60, 28, 2, 30, 80, 2, 3, 3};
+  for (int row = 1; row <= 19; ++row) Set(s, 1, 6, row, pool[row]);
+  // General heating, SI: 50 MJ a day above 40 C from a 1000-liter tank.
+  const double general[] = {0, 0, 0.05, 500, 0.8, 40, 1000, 4.19, 1000, 3, 20, 2, 80, 2, 3, 3, 1, 0.015, 0.7};
+  for (int row = 1; row <= 18; ++row) Set(s, 1, 7, row, general[row]);
+  // Integral collector-storage, SI: one 3 m^2 unit of 150 liters, all year.
+  const double ics[] = {0,  0,  1,   3,  5,  25000, 35, 0,  1,  1,    0.1,   0.95,  1,
+                        98, 250, 50, 150, 2, 20,    1,  12, 14.4, 14.4, 243.4, 43305, 16920};
+  for (int row = 1; row <= 25; ++row) Set(s, 1, 8, row, ics[row]);
   // Economics: prices of electricity, gas, oil and other fuel.
   Set(s, 3, 1, 1, 1);
   Set(s, 3, 1, 4, 0.10);

@@ -53,20 +53,6 @@ void StopForCollectorRow(Calculation& c, int row, const std::string& requirement
   StopForParameter(c, kCollectorSheet, c.CollectorSheetKind(), row, requirement);
 }
 
-// A modifier row from a sheet value: an angle table (a reference) or one
-// constant for every angle.
-void FillModifierRow(Calculation& c, int tableRow, double value) {
-  CollectorRun& k = c.Collector;
-  if (IsTableReference(value)) {
-    const ValueTable& t = c.s.ExtraTables[tableRow];
-    for (int i = 1; i <= kIAMEntries; ++i) k.IAMTable[tableRow][i] = Real6ToDouble(t[i]);
-  } else {
-    k.IAMConstant = value;
-    k.IAMRow = tableRow;
-    FillIAMConstant(k);
-  }
-}
-
 // The flat plate's own modifier choice: glazings, constant or values.
 void FillFlatPlateModifiers(Calculation& c, const CollectorRows& r) {
   CollectorRun& k = c.Collector;
@@ -89,6 +75,18 @@ void FillFlatPlateModifiers(Calculation& c, const CollectorRows& r) {
 }
 
 }  // namespace
+
+void FillModifierRow(Calculation& c, int tableRow, double value) {
+  CollectorRun& k = c.Collector;
+  if (IsTableReference(value)) {
+    const ValueTable& t = c.s.ExtraTables[tableRow];
+    for (int i = 1; i <= kIAMEntries; ++i) k.IAMTable[tableRow][i] = Real6ToDouble(t[i]);
+  } else {
+    k.IAMConstant = value;
+    k.IAMRow = tableRow;
+    FillIAMConstant(k);
+  }
+}
 
 const CollectorRows& CollectorRowsOf(int collectorKind) {
   static const CollectorRows rows[6] = {MakeRows(1), MakeRows(1), MakeRows(2),
@@ -228,6 +226,12 @@ double IAMLookup(const CollectorRun& k, int row, double angle) {
   const auto& e = k.IAMTable[row == 2 ? 2 : 1];
   const int i = static_cast<int>(std::trunc(x / 10)) + 1;
   return e[i] + (x / 10 - i + 1) * (e[i + 1] - e[i]);
+}
+
+bool RequireCollectorIntercept(Calculation& c) {
+  if (c.Collector.FRTA != 0) return true;
+  StopForCollectorRow(c, CollectorRowsOf(c.CollectorSheetKind()).frta, "must not be 0");
+  return false;
 }
 
 }  // namespace solmon

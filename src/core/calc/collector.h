@@ -47,9 +47,16 @@ bool RequireCollectorLoop(Calculation& c);
 // Row 1 of the modifier table for 0..4 glass covers, or from IAMConstant when
 // n < 0. Returns false, changing nothing, for more than 4 covers.
 bool FillIAMByGlazings(CollectorRun& k, int n);
+// Row 1 or 2 of the modifier table from a "value(s)" row: the angle table
+// a reference designates (extra table 1 or 2), or the one value at every angle.
+void FillModifierRow(Calculation& c, int tableRow, double value);
 // Entries 1..10 of row IAMRow := IAMConstant.
 void FillIAMConstant(CollectorRun& k);
 // Linear interpolation between the 10-degree entries; 0 beyond 89 degrees.
 double IAMLookup(const CollectorRun& k, int row, double angle);
+
+// Stops the run unless FR(ta)n is not 0: the critical radiation level of the
+// utilizability divides by it.
+bool RequireCollectorIntercept(Calculation& c);
 
 }  // namespace solmon

@@ -95,6 +95,11 @@ void FinishYear(Calculation& c, int fField, double annualF) {
   year[fField] = annualF;
 }
 
+bool MonthInSeason(int month, int first, int last) {
+  if (first <= last) return month >= first && month <= last;
+  return month >= first || month <= last;
+}
+
 bool RequirePositive(Calculation& c, double value, int systemRow) {
   if (value > 0) return true;
   StopForParameter(c, kSystemSheet, c.SystemKind, systemRow, "must be above 0");

@@ -61,6 +61,10 @@ double AnnualFraction(double aux, double load);
 // computed month has no annual result: every field of the year record is -999.
 void FinishYear(Calculation& c, int fField, double annualF);
 
+// A season of months first..last; one that runs over the year end
+// (first > last) holds first..December and January..last.
+bool MonthInSeason(int month, int first, int last);
+
 // Stops the run naming the system-sheet row unless value > 0.
 bool RequirePositive(Calculation& c, double value, int systemRow);
 

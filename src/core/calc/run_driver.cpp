@@ -10,8 +10,11 @@
 #include "core/calc/collector.h"
 #include "core/calc/direct_gain.h"
 #include "core/calc/economics.h"
+#include "core/calc/general_heating.h"
+#include "core/calc/ics_heater.h"
 #include "core/calc/model_steps.h"
 #include "core/calc/monthly_values.h"
+#include "core/calc/pool_heating.h"
 #include "core/calc/storage_wall.h"
 #include "core/model/numbers.h"
 #include "core/report/multi_location_file.h"
@@ -155,12 +158,9 @@ void RunSystemModel(Calculation& c) {
     case 3: RunBuildingStorage(c); break;
     case 4: RunDirectGain(c); break;
     case 5: RunStorageWall(c); break;
-    case 6:
-    case 7:
-    case 8:
-      StopRun(c, "Calculation stopped: the model of the " + SheetTitle(kSystemSheet, c.SystemKind) +
-                     " is not available yet.");
-      break;
+    case 6: RunPoolHeating(c); break;
+    case 7: RunGeneralSystem(c); break;
+    case 8: RunICSWaterHeater(c); break;
     default: StopRun(c, "Calculation stopped: the project names no known system kind."); break;
   }
   if (c.Stopped()) return BlankResults(c.s.Results);
