@@ -7,6 +7,7 @@
 
 #include "calc_fixture.h"
 #include "core/calc/run_driver.h"
+#include "core/weather/weather_file.h"
 
 namespace {
 
@@ -18,6 +19,10 @@ void BM_SingleLocationRun(benchmark::State& state) {
   s.SheetKind[1] = static_cast<std::int16_t>(state.range(0));
   if (s.SheetKind[1] == 1) s.SetParamValue(2, 1, 12, 1.0);  // air in the collector
   if (s.SheetKind[1] == 4 || s.SheetKind[1] == 5) s.SheetKind[2] = 0;  // passive: no collector sheet
+  if (s.SheetKind[1] == 8) {
+    s.SheetKind[2] = 0;  // the ICS unit has no collector sheet
+    SetCurrentLocation(s, SampleLocationEnglish());  // its sky temperatures in the project's units
+  }
   RecordingPrompts prompts;
   for (auto _ : state) {
     RunCalculation(s, false, prompts);
@@ -25,7 +30,7 @@ void BM_SingleLocationRun(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_SingleLocationRun)->Arg(1)->Arg(2)->Arg(9)->Arg(3)->Arg(4)->Arg(5)->ArgName("kind");
+BENCHMARK(BM_SingleLocationRun)->Arg(1)->Arg(2)->Arg(9)->Arg(3)->Arg(4)->Arg(5)->Arg(6)->Arg(7)->Arg(8)->ArgName("kind");
 
 void BM_ThousandLocations(benchmark::State& state) {
   std::vector<LocationRecord> records;

@@ -69,6 +69,34 @@ for kind in 3 4 5; do
     fail "kind $kind: a number that is no number"
 done
 
+# The pool, the general system and the ICS heater: the defaults project with
+# that system kind, one location and every location, annual and monthly.
+for kind in 6 7 8; do
+  case $kind in 6) column=Q_Pool ;; 7) column=QTank ;; 8) column=Loss ;; esac
+  collector=1; [ "$kind" -eq 8 ] && collector=0  # the ICS unit has no collector sheet
+  sed -e "s/^system = 2 /system = $kind /" -e "s/^collector = 1 /collector = $collector /" "$ini" >"$tmp/k$kind.ini"
+  "$cli" project from-ini "$tmp/k$kind.ini" "$tmp/k$kind.SMN" --weather-dir "$build/bin" >/dev/null ||
+    fail "kind $kind project from the defaults"
+  "$cli" run "$tmp/k$kind.SMN" >"$tmp/k$kind.txt" 2>"$tmp/err.txt" || fail "kind $kind: $(cat "$tmp/err.txt")"
+  [ "$(wc -l <"$tmp/k$kind.txt")" -eq 2 ] || fail "kind $kind is not header and one line"
+  head -1 "$tmp/k$kind.txt" | grep -q $'\t'"$column"$'\t' || fail "kind $kind header: $(head -1 "$tmp/k$kind.txt")"
+  f="$(tail -1 "$tmp/k$kind.txt" | awk -F'\t' '{print $6}' | tr -d ' ')"
+  awk -v f="$f" 'BEGIN { exit !(f >= 0 && f <= 1) }' || fail "kind $kind solar fraction $f"
+  "$cli" run "$tmp/k$kind.SMN" --all-locations --weather-dir "$build/bin" --out "$tmp/k${kind}all.txt" \
+    2>"$tmp/err.txt" || fail "kind $kind all locations: $(head -3 "$tmp/err.txt")"
+  [ "$(wc -l <"$tmp/k${kind}all.txt")" -eq $((stations + 1)) ] || fail "kind $kind: not one line per station"
+  grep -q -- '-999' "$tmp/k${kind}all.txt" && fail "kind $kind: a station without annual results"
+  "$cli" run "$tmp/k$kind.SMN" --all-locations --weather-dir "$build/bin" --monthly --slope-offset 10 \
+    >"$tmp/k${kind}m.txt" 2>/dev/null || fail "kind $kind monthly run"
+  [ "$(wc -l <"$tmp/k${kind}m.txt")" -eq $((stations + 1)) ] || fail "kind $kind monthly: not one line per station"
+  cut -f2- "$tmp/k$kind.txt" "$tmp/k${kind}all.txt" "$tmp/k${kind}m.txt" | grep -qiwE 'nan|inf' &&
+    fail "kind $kind: a value that is no number"
+done
+# Outside the pool season the monthly file holds no value; the ICS defaults are used all year.
+head -1 "$tmp/k6m.txt" | grep -q $'\tPool_T\t' || fail "monthly pool header has no Pool_T"
+grep -q -- '-999' "$tmp/k6m.txt" || fail "pool months outside the season have values"
+grep -q -- '-999' "$tmp/k8m.txt" && fail "an ICS month of use without values"
+
 # Refusals and failures.
 "$cli" run "$defaults" --slope-offset 5 >/dev/null 2>&1; [ $? -eq 2 ] || fail "slope offset of a single location"
 out="$("$cli" run "$defaults" --all-locations --weather-dir "$tmp" 2>&1)"; [ $? -eq 1 ] || fail "missing weather file"

@@ -184,5 +184,22 @@ TEST_F(ICSTest, AModifierTableWithoutValuesStopsTheRun) {
   EXPECT_TRUE(ResultsAllFinite(s));
 }
 
+TEST_F(ICSTest, TheFirstMonthOfUseRatesTheUnit) {
+  SetRow(19, 3);  // March to December
+  SetRow(20, 12);
+  SetRow(24, 42000);
+  ASSERT_EQ(Run(), RunOutcome::Completed);
+  const ThermalResults plain = s.Results;
+  // The test's useful energy from a monthly table: its March value counts.
+  ValueTable t{};
+  t[0] = DoubleToReal6(1824);  // sheet 1, kind 8, row 24
+  for (int m = 1; m <= 12; ++m) t[m] = DoubleToReal6(40000 + 1000 * (m - 1));
+  s.MonthlyTables[1] = t;
+  SetRow(24, -991);
+  ASSERT_EQ(Run(), RunOutcome::Completed) << s.ErrorMessage;
+  EXPECT_EQ(s.Results.ICSOpticalEfficiency, plain.ICSOpticalEfficiency);
+  EXPECT_EQ(s.Results.MonthlyResults, plain.MonthlyResults);
+}
+
 }  // namespace
 }  // namespace solmon

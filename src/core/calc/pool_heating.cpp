@@ -109,10 +109,9 @@ class PoolMonthBalance {
   PoolMonthBalance(Calculation& c, const PoolMonth& p, int m, RestartSource& random)
       : c_(c), p_(p), m_(m), random_(random) {}
 
-  // Useful collector energy at pool temperature t (R).
-  double CollectorGain(double t) const {
+  // Useful collector energy at a pool temperature in the sheet's units.
+  double CollectorGain(double pool) const {
     const CollectorRun& k = c_.Collector;
-    const double pool = FromRankine(c_.English(), t);
     const double ambient = Real6ToDouble(c_.s.Location.TAmb[m_]);
     const double k3 = c_.ByUnits(3.6, 1);
     const double critical = (pool - ambient) * k.FRUL / k.FRTA / c_.Radiation.TauAlphaRatio * k3;
@@ -129,7 +128,7 @@ class PoolMonthBalance {
     double t1 = cooling ? t - 5 : t + 5;
     for (int n = 1; n <= kMaxIterations; ++n) {
       loss = PoolLosses(p_, t1);
-      gain = CollectorGain(t1);
+      gain = CollectorGain(FromRankine(c_.English(), t1));
       const double r1 = loss.loss - gain - heater;
       t = t1;
       if (std::fabs(r1) < 1e-6 * loss.loss) return;
@@ -181,7 +180,8 @@ void PoolHeatingMonth(Calculation& c, int m, RestartSource& random) {
       !PipeLossCorrection(c, Param(c, kInletUA), Param(c, kOutletUA)))
     return;
 
-  const double tset = ToRankine(english, Param(c, kSetTemperature));
+  const double set = Param(c, kSetTemperature);
+  const double tset = ToRankine(english, set);
   double t = tset;
   PoolLoss loss = PoolLosses(p, t);
   if (loss.loss < 0) loss.loss = 0;
@@ -191,7 +191,7 @@ void PoolHeatingMonth(Calculation& c, int m, RestartSource& random) {
     MonthlyRadiation(c, m);
     if (c.Stopped()) return;
     PoolMonthBalance month(c, p, m, random);
-    gain = month.CollectorGain(t);
+    gain = month.CollectorGain(set);
     const double capacity = english ? Param(c, kHeaterCapacity) : Param(c, kHeaterCapacity) / 0.0002931;
     double heater = capacity * 24 * p.days * (english ? 1 : 1.055);
     if (loss.loss < gain) heater = 0;
@@ -209,7 +209,8 @@ void PoolHeatingMonth(Calculation& c, int m, RestartSource& random) {
   const double load = loss.loss / 1e6;
   const double aux = std::max((loss.loss - gain) / 1e6, 0.0);
   const double f = load > 0 ? 1 - aux / load : 1;
-  if (!StoreMonth(c, m, {qcoll, qpool, load, aux, f, FromRankine(english, t)}, 4)) return;
+  const double pool = t == tset ? set : FromRankine(english, t);
+  if (!StoreMonth(c, m, {qcoll, qpool, load, aux, f, pool}, 4)) return;
   AddFuelCosts(c, *fuel, *eta, aux, load);
 }
 
