@@ -211,6 +211,25 @@ TEST_F(WeatherDialogsTest, EditingClearingAndCancel) {
   EXPECT_EQ(state.DegDays, before.DegDays);
 }
 
+TEST_F(WeatherDialogsTest, DeleteClearsTheSelectedCellsAndCtrlASelectsAll) {
+  TChgViewDlg& d = *app->ChgViewDlg;
+  d.AddNew = false;
+  ASSERT_TRUE(d.FormActivate());
+  d.show();
+  d.Grid->selectionModel()->select(QItemSelection(d.GridModel->index(3, 1), d.GridModel->index(4, 6)),
+                                   QItemSelectionModel::ClearAndSelect);
+  QTest::keyClick(d.Grid, Qt::Key_Delete);
+  EXPECT_EQ(GridValue(state, 3, 1), -999);
+  EXPECT_EQ(GridValue(state, 4, 5), -999);
+  EXPECT_NE(GridValue(state, 5, 1), -999);
+  EXPECT_TRUE(state.Modified);
+  QTest::keyClick(d.Grid, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(d.Grid->selectionModel()->selectedIndexes().size(), 72);
+  EXPECT_TRUE(d.CopyBtn->isEnabled());
+  d.reject();
+  EXPECT_NE(GridValue(state, 3, 1), -999);
+}
+
 TEST_F(WeatherDialogsTest, PasteFromTheClipboardAndItsMessage) {
   TChgViewDlg& d = *app->ChgViewDlg;
   d.AddNew = false;

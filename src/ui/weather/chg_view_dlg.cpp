@@ -345,7 +345,23 @@ void TChgViewDlg::SelectAllCells() {
       QItemSelectionModel::ClearAndSelect);
 }
 
+void TChgViewDlg::ClearSelectedCells() {
+  bool any = false;
+  for (const QModelIndex& i : Grid->selectionModel()->selectedIndexes())
+    any = SetGridCell(s_, i.row(), i.column(), "") == CellEdit::Changed || any;
+  if (any) GridModel->Refresh();
+}
+
 bool TChgViewDlg::eventFilter(QObject* watched, QEvent* event) {
+  // Delete clears the selected cells, as typing an empty value would (a
+  // cell being edited keeps its keys: they go to its editor).
+  if (watched == Grid && event->type() == QEvent::KeyPress) {
+    auto* k = static_cast<QKeyEvent*>(event);
+    if (k->key() == Qt::Key_Delete && k->modifiers() == Qt::NoModifier) {
+      ClearSelectedCells();
+      return true;
+    }
+  }
   // The dialog sees Ctrl+C, Ctrl+V and Ctrl+A before the grid does.
   if (watched == Grid &&
       (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {

@@ -71,6 +71,8 @@ class TChgViewDlg : public QDialog {
   void PasteClick();
   void BaseTempChange();
   void SelectAllCells();
+  // The editable selected cells become -999 (no value).
+  void ClearSelectedCells();
   void reject() override;
   // The weather table on a report output (the print command).
   void Print(ReportOutput& out) const;
