@@ -158,6 +158,83 @@ TEST_F(BuildingStorageTest, HandCheckedJanuary) {
   EXPECT_EQ(r[6], kNoValue);
 }
 
+// January in English units with every correction on: ducts with an outlet
+// leak, and hot water behind the air-water exchanger. The space part uses
+// the collector after the duct corrections, the hot-water part after the
+// exchanger as well; no SI scale factor enters anywhere.
+TEST_F(BuildingStorageTest, HandCheckedEnglishJanuaryWithDuctsAndHotWater) {
+  s = SampleProject(1);
+  s.SheetKind[1] = 3;
+  Set(s, 1, 3, 9, 1);   // duct losses
+  Set(s, 1, 3, 13, 2);  // leak at the outlet
+  Set(s, 1, 3, 14, 1);  // hot water
+  ASSERT_EQ(Run(), RunOutcome::Completed) << s.ErrorMessage;
+
+  ProjectState w = s;
+  Calculation c(w, prompts);
+  c.SystemKind = 3;
+  c.CollectorKind = 1;
+  SetupCollector(c);
+  MonthlyRadiation(c, 1);
+  const auto v = [&](int row) { return w.ParamValue(1, 3, row); };
+  const double a = w.Results.CollectorArea, ccp = c.Collector.CcPrime;
+  const double sBar = c.Radiation.SBar, tar = c.Radiation.TauAlphaRatio;
+  const double ta = Real6ToDouble(w.Location.TAmb[1]), tm = Real6ToDouble(w.Location.TMains[1]);
+  const double ua = v(2), cb = v(3), tLow = v(4), qInt = v(5), swing = std::nearbyint(v(6));
+  ASSERT_EQ(swing, 9);  // 5 C of swing is 9 F
+  // Duct losses: C = Cc' A (k = 1 in English units).
+  const double cap = ccp * a, ui = v(10), uo = v(11);
+  const double dPipe = 1 / (1 + uo / cap);
+  double frul = c.Collector.FRUL * ((1 - ui / cap) + (ui + uo) / (a * c.Collector.FRUL)) * dPipe;
+  double frta = c.Collector.FRTA * dPipe;
+  // Outlet leak of fraction p.
+  const double p = v(12) / 100, r = ccp / frul;
+  ASSERT_GT(p, 0);
+  const double q = std::pow(1 - 1 / r, 1 / (1 - p)), dLeak = (1 - q) * (1 - p) * r;
+  frul = frul * dLeak + p * ccp;
+  frta = frta * dLeak;
+  // Space heating at the balance temperature (k3 = 1).
+  ComputeDegreeDays(w, 1, tLow - qInt / ua / 24);
+  const double ls = Real6ToDouble(w.DegDays[1]) * ua * 24;
+  const double ic1 = (frul / frta) * (tLow - ta) / tar;
+  const double phi1 = DailyUtilizability(c.Radiation, ic1);
+  const double qu = a * sBar * frta * 31 * phi1;
+  const double phi2 = DailyUtilizability(c.Radiation, ic1 + (tLow - ta) * ua / a / frta / tar);
+  const double phiC = DailyUtilizability(c.Radiation, (tLow - ta) * ua / a / (tar * frta));
+  const double qd = a * sBar * frta * phi1 * phi2 * 31;
+  const double pStore = std::pow(1 - std::exp(-0.294 * (cb * swing * 31 / qd)), 0.652);
+  const double x = qu / ls;
+  const double fs = std::clamp(
+      pStore * x + (1 - pStore) * (3.082 - 3.142 * phiC) * (1 - std::exp(-0.329 * x)), 0.0, 1.0);
+  // The air-water exchanger, then the hot water on the total load.
+  const double ct = v(19) / a, eps = v(20), cmin = std::min(ccp, ct);
+  const double fx = 1 / (1 + (frul / ccp) * (ccp / (eps * cmin) - 1));
+  frul *= fx;
+  frta *= fx;
+  const double tw = v(16);
+  const double lw = 31 * (8.33 * v(15) * (tw - tm) + 24 * v(18) * (tw - v(17)));
+  const double load = ls + lw;
+  const double tc = -66.0 + 1.18 * tw + 3.86 * tm;
+  const double xw = std::min(15.0, 31 * a * frul * 24 * (tc - 2.32 * ta) / load);
+  const double yw = 31 * a * frta * sBar / load;
+  const double fw = yw > 3 ? 1
+                           : std::clamp(1.029 * yw - 0.065 * xw - 0.245 * yw * yw +
+                                            0.0018 * xw * xw + 0.0215 * yw * yw * yw,
+                                        0.0, 1.0);
+  ASSERT_GT(ls, 10);
+  ASSERT_GT(fs, 0.01);
+  ASSERT_LT(fs, 0.99);
+  ASSERT_GT(fw, 0.01);
+  ASSERT_LT(fw, 0.99);
+  const double f = (fw * lw + fs * ls) / load;
+  const auto& rec = Records(s)[1];
+  EXPECT_NEAR(rec[1], Real6ToDouble(w.Location.HBar[1]) * c.Radiation.RBar * 31 * a / 1e6, 1e-12);
+  EXPECT_NEAR(rec[2], ls / 1e6, 1e-12);
+  EXPECT_NEAR(rec[3], lw / 1e6, 1e-12);
+  EXPECT_NEAR(rec[5], f, 1e-12);
+  EXPECT_NEAR(rec[4], (1 - f) * load / 1e6, 1e-12);
+}
+
 TEST_F(BuildingStorageTest, SwingIsRoundedToWholeDegrees) {
   Set(s, 1, 3, 6, 3);
   Run();

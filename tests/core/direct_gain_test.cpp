@@ -7,6 +7,7 @@
 
 #include "calc_fixture.h"
 #include "core/calc/building_steps.h"
+#include "core/calc/collector.h"
 #include "core/calc/radiation.h"
 #include "core/calc/run_driver.h"
 #include "core/weather/weather_file.h"
@@ -97,6 +98,44 @@ TEST_F(DirectGainTest, HandCheckedJanuary) {
     EXPECT_NEAR(r[4], fs, 1e-12) << swing;
     EXPECT_NEAR(r[3], (1 - fs) * ls / 1e6, 1e-12) << swing;
   }
+}
+
+// January in English units: k3 = 1, the capacity in Btu/F and the internal
+// generation in Btu/day as they stand.
+TEST_F(DirectGainTest, HandCheckedEnglishJanuary) {
+  s = SampleProject(1);
+  s.SheetKind[1] = 4;
+  s.SheetKind[2] = 0;
+  ASSERT_EQ(Run(), RunOutcome::Completed) << s.ErrorMessage;
+  ProjectState w = s;
+  Calculation c(w, prompts);
+  c.SystemKind = 4;
+  ASSERT_TRUE(FillIAMByGlazings(c.Collector, 2));
+  c.Collector.SurfaceSlope = 90;
+  c.Collector.SurfaceAzimuth = 0;
+  c.Collector.IAMRow = 1;
+  c.CollectorKind = 1;
+  MonthlyRadiation(c, 1);
+  const auto v = [&](int row) { return w.ParamValue(1, 4, row); };
+  const double a = v(2), fTau = v(6), sBar = c.Radiation.SBar, tar = c.Radiation.TauAlphaRatio;
+  const double ta = Real6ToDouble(w.Location.TAmb[1]), tLow = v(11), swing = v(13);
+  const double d = c.Radiation.SunsetAngle / 3.1415927;
+  const double ua = v(9) + (d * v(7) + (1 - d) * v(8)) * a;
+  ComputeDegreeDays(w, 1, tLow - v(12) / ua / 24);
+  const double ls = Real6ToDouble(w.DegDays[1]) * ua * 24;
+  const double phi = DailyUtilizability(c.Radiation, (tLow - ta) * ua / a / (tar * fTau));
+  const double qd = a * sBar * fTau * phi * 31;
+  const double p = std::pow(1 - std::exp(-0.294 * (v(10) * swing * 31 / qd)), 0.652);
+  const double x = a * sBar * fTau * 31 / ls;
+  const double fs =
+      std::clamp(p * x + (1 - p) * (3.082 - 3.142 * phi) * (1 - std::exp(-0.329 * x)), 0.0, 1.0);
+  ASSERT_GT(fs, 0.01);
+  ASSERT_LT(fs, 0.99);
+  const auto& r = Records(s)[1];
+  EXPECT_NEAR(r[1], Real6ToDouble(w.Location.HBar[1]) * c.Radiation.RBar * 31 * a / 1e6, 1e-12);
+  EXPECT_NEAR(r[2], ls / 1e6, 1e-12);
+  EXPECT_NEAR(r[4], fs, 1e-12);
+  EXPECT_NEAR(r[3], (1 - fs) * ls / 1e6, 1e-12);
 }
 
 TEST_F(DirectGainTest, WindowWithoutNightInsulationLosesLikeAWall) {
