@@ -226,6 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StopCase{"negative_thickness", 7, -0.1, "\"Wall thickness\""},
                       StopCase{"negative_insulation", 11, -5, "\"Night insulation R-value\""},
                       StopCase{"five_glazings", 3, 5, "\"Number of glazings\""},
+                      StopCase{"building_gains_heat", 12, -300, "\"Building UA\""},
                       StopCase{"fuel_burnt_for_nothing", 18, 0, "\"Efficiency of fuel usage\""}),
     [](const auto& info) { return std::string(info.param.what); });
 

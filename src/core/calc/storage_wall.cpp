@@ -59,6 +59,7 @@ void StorageWallMonth(Calculation& c, int m) {
   r.SBar = r.SBar * fTau;
   const double uw = WindowConductance(DayFraction(c), u.day, u.night);
   const double ua = uw * area + buildingUA;
+  if (!RequirePositive(c, ua, kBuildingUA)) return;  // the balance temperature divides by it
   const auto dd = BalanceDegreeDays(c, m, tLow, c.SystemParam(kInternalGains), ua, kLowThermostat);
   if (!dd) return;
 
