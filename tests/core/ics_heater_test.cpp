@@ -201,5 +201,27 @@ TEST_F(ICSTest, TheFirstMonthOfUseRatesTheUnit) {
   EXPECT_EQ(s.Results.MonthlyResults, plain.MonthlyResults);
 }
 
+// An SI project whose location was loaded under another kind holds its sky
+// temperatures in F; switching to kind 8 without loading the location again
+// (as the System menu does, or a project saved after that) must still give
+// the unit a sky in C.
+TEST_F(ICSTest, SkyTemperaturesFollowTheUnitsAfterAKindSwitch) {
+  ASSERT_EQ(Run(), RunOutcome::Completed) << s.ErrorMessage;
+  const ThermalResults loadedAsICS = s.Results;
+  const auto skyC = s.TSky;
+  ProjectState switched = SampleProject(0);  // loaded as kind 2: sky still in F
+  ASSERT_GT(Real6ToDouble(switched.TSky[7]), Real6ToDouble(skyC[7]) + 20);
+  switched.SheetKind[1] = kICS;
+  switched.SheetKind[2] = 0;
+  ASSERT_EQ(RunCalculation(switched, false, prompts), RunOutcome::Completed) << switched.ErrorMessage;
+  for (int m = 1; m <= 12; ++m) {
+    EXPECT_NEAR(Real6ToDouble(switched.TSky[m]), Real6ToDouble(skyC[m]), 1e-9) << "month " << m;
+    for (int f = kSolar; f <= kF; ++f)
+      EXPECT_NEAR(switched.Results.MonthlyResults[m][f], loadedAsICS.MonthlyResults[m][f],
+                  1e-9 * (1 + std::fabs(loadedAsICS.MonthlyResults[m][f])))
+          << "month " << m << " field " << f;
+  }
+}
+
 }  // namespace
 }  // namespace solmon

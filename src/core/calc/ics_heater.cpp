@@ -8,6 +8,7 @@
 #include "core/calc/radiation.h"
 #include "core/model/numbers.h"
 #include "core/model/solar_constants.h"
+#include "core/weather/weather_grid.h"
 
 namespace solmon {
 
@@ -192,7 +193,22 @@ bool EvaluateICSTest(Calculation& c, const ICSUnit& u) {
   return true;
 }
 
+namespace {
+
+// The sky temperatures from the location record in the project's units. The
+// table follows a unit switch only while the system kind uses it, so a
+// location loaded (or converted) under another kind left it in F.
+void SkyFromTheRecord(Calculation& c) {
+  ProjectState work = c.s;
+  work.SheetKind[1] = 8;
+  RefreshSkyTemperatures(work);
+  c.s.TSky = work.TSky;
+}
+
+}  // namespace
+
 void RunICSWaterHeater(Calculation& c) {
+  SkyFromTheRecord(c);
   c.CollectorKind = 0;  // the unit's glazing is a fixed flat surface
   c.Collector.IAMRow = 1;
   bool tested = false;
