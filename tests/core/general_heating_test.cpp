@@ -42,6 +42,14 @@ TEST_F(GeneralFractionTest, NewtonSolvesTheCorrelation) {
   EXPECT_LE(GeneralSolarFraction(c, 5, 1, 0.001, 1, 0), 1.1);
 }
 
+// Newton's steps on the correlation worked by hand: two steps for the first
+// case, five for the second.
+TEST_F(GeneralFractionTest, NewtonStepsWorkedByHand) {
+  EXPECT_NEAR(GeneralSolarFraction(c, 0.8, 0.7, 3, 1.2, 0.5), 0.5471698877496393, 1e-13);
+  EXPECT_NEAR(GeneralSolarFraction(c, 1.5, 0.9, 8, 0.5, 0.1), 0.8992672000289598, 1e-13);
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(GeneralFractionTest, AbsorbedShareAboveTenGivesTwo) {
   EXPECT_EQ(GeneralSolarFraction(c, 10.5, 1, 3, 1, 0.5), 2);
   EXPECT_NE(GeneralSolarFraction(c, 10, 1, 3, 1, 0.5), 2);

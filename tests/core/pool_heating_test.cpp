@@ -66,6 +66,24 @@ TEST(PoolLosses, CoversAndShade) {
   EXPECT_DOUBLE_EQ(PoolLosses(si, t).loss, 1.055 * PoolLosses(none, t).loss);
 }
 
+// Each term of the loss model worked by hand for SummerPool at 80 F:
+// evaporation 1621.309, convection 241.037, radiation 1230.661 and
+// conduction 464.763 Btu/ft^2-day, less 1500 of sun, for 31 days and 500 ft^2.
+// The bubble cover covered 10 hours with 20 % shade: evaporation 945.764,
+// convection 83.691 through the cover's resistance.
+TEST(PoolLosses, TheTermsWorkedByHand) {
+  const double t = 80 + 460;
+  const PoolMonth open = SummerPool();
+  EXPECT_NEAR(PoolLosses(open, t).loss, 31895450.14214859, 1e-5);
+  EXPECT_NEAR(PoolLosses(open, t).surfaceGain, 23250000, 1e-6);
+  PoolMonth covered = open;
+  covered.cover = 2;
+  covered.hoursCovered = 10;
+  covered.shade = 20;
+  EXPECT_NEAR(PoolLosses(covered, t).loss, 23635629.452217497, 1e-5);
+  EXPECT_NEAR(PoolLosses(covered, t).surfaceGain, 18600000, 1e-6);
+}
+
 TEST(PoolLosses, SaturationAndSky) {
   EXPECT_DOUBLE_EQ(SaturationPressure(530), 0.0247);
   EXPECT_GT(SaturationPressure(560), SaturationPressure(530));
