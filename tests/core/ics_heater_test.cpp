@@ -201,6 +201,24 @@ TEST_F(ICSTest, TheFirstMonthOfUseRatesTheUnit) {
   EXPECT_EQ(s.Results.MonthlyResults, plain.MonthlyResults);
 }
 
+// A January without sun worked by hand: the sky 20 K below the 0 C air (no
+// clearness), FRUL = 3.6 x 5 / 3, Teff = Te / 4 at the 35 degree slope,
+// Tt = 2.2121 C against 5 C mains: theta = -0.06195, which is also r.
+TEST_F(ICSTest, ASunlessMonthWorkedByHand) {
+  SetRow(19, 1);
+  SetRow(20, 1);
+  s.Location.HBar[1] = DoubleToReal6(0);
+  s.Location.TAmb[1] = DoubleToReal6(0);
+  s.Location.TMains[1] = DoubleToReal6(5);
+  ASSERT_EQ(Run(), RunOutcome::Completed) << s.ErrorMessage;
+  EXPECT_NEAR(Real6ToDouble(s.TSky[1]), -20, 1e-9);
+  EXPECT_EQ(At(1, kSolar), 0);
+  EXPECT_NEAR(At(1, kLoad), 45 * 250 * 4.19 * 31 / 1e6, 1e-12);
+  EXPECT_NEAR(At(1, kLoss), 2 * 3.6 * 24 * 30 * 31 / 1e6, 1e-12);
+  EXPECT_NEAR(At(1, kF), -0.05581491241468541, 1e-9);
+  EXPECT_NEAR(At(1, kAux), 1.7124964181370539, 1e-9);
+}
+
 // An SI project whose location was loaded under another kind holds its sky
 // temperatures in F; switching to kind 8 without loading the location again
 // (as the System menu does, or a project saved after that) must still give
