@@ -14,6 +14,7 @@
 namespace solmon {
 namespace {
 
+using testing::ExpectStopNaming;
 using testing::RecordingPrompts;
 using testing::ResultsAllBlank;
 using testing::ResultsAllFinite;
@@ -161,16 +162,7 @@ TEST_F(ICSTest, InputsThatWouldDivideByZeroStopTheRun) {
       {25, 0, "Daily solar radiation during test"},
       {9, 5, "Number of glass covers"},
   };
-  for (const StopCase& k : cases) {
-    ProjectState t = s;
-    RecordingPrompts p;
-    ASSERT_EQ(RunCalculation(t, false, p), RunOutcome::Completed);
-    Set(t, 1, kICS, k.row, k.value);
-    EXPECT_EQ(RunCalculation(t, false, p), RunOutcome::Stopped) << k.caption;
-    EXPECT_NE(t.ErrorMessage.find(k.caption), std::string::npos) << t.ErrorMessage;
-    EXPECT_TRUE(ResultsAllBlank(t)) << k.caption;
-    EXPECT_FALSE(t.ResultsValid);
-  }
+  for (const StopCase& k : cases) ExpectStopNaming(s, 1, kICS, k.row, k.value, k.caption);
 }
 
 TEST_F(ICSTest, AModifierTableWithoutValuesStopsTheRun) {

@@ -11,6 +11,7 @@
 namespace solmon {
 namespace {
 
+using testing::ExpectStopNaming;
 using testing::RecordingPrompts;
 using testing::ResultsAllBlank;
 using testing::ResultsAllFinite;
@@ -271,16 +272,8 @@ TEST_F(PoolTest, InputsThatWouldDivideByZeroStopTheRun) {
       {1, 6, 7, "Cover"},
       {2, 4, 0, "FR*TAU*ALPHA"},
   };
-  for (const StopCase& k : cases) {
-    ProjectState t = s;
-    RecordingPrompts p;
-    ASSERT_EQ(RunCalculation(t, false, p), RunOutcome::Completed);
-    Set(t, k.sheet, k.sheet == 1 ? kPool : 1, k.row, k.value);
-    EXPECT_EQ(RunCalculation(t, false, p), RunOutcome::Stopped) << k.caption;
-    EXPECT_NE(t.ErrorMessage.find(k.caption), std::string::npos) << t.ErrorMessage;
-    EXPECT_TRUE(ResultsAllBlank(t)) << k.caption;
-    EXPECT_FALSE(t.ResultsValid);
-  }
+  for (const StopCase& k : cases)
+    ExpectStopNaming(s, k.sheet, k.sheet == 1 ? kPool : 1, k.row, k.value, k.caption);
 }
 
 TEST_F(PoolTest, CollectorsInAWarmRoomLetThePoolFloatWhereItLosesNothing) {
