@@ -81,14 +81,7 @@ void TCreateNewFile::FormActivate() {
 void TCreateNewFile::SetupLocationList() {
   ListBox2->clear();
   if (files_.empty()) return;
-  std::vector<LocationRecord> records;
-  std::string problem;
-  try {
-    records = ReadLocationsForListing(WeatherFilePath(s_), problem);
-  } catch (const WeatherFileError& e) {
-    problem = e.what();
-  }
-  if (!problem.empty()) prompts_.ShowMessageBox(problem, 0, true);
+  const std::vector<LocationRecord> records = ReadListedLocations();
   for (const LocationRecord& r : records) ListBox2->addItem(QString::fromStdString(r.Name()));
   const int n = static_cast<int>(records.size());
   if (s_.LocationIndex <= 0 || s_.LocationIndex > n) s_.LocationIndex = 1;

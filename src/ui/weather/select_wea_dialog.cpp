@@ -87,14 +87,7 @@ void TSelectWEADialog::FormActivate() {
 void TSelectWEADialog::SetupLocationList() {
   ListBox2->clear();
   if (files_.empty()) return;
-  std::vector<LocationRecord> records;
-  std::string problem;
-  try {
-    records = ReadLocationsForListing(WeatherFilePath(s_), problem);
-  } catch (const WeatherFileError& e) {
-    problem = e.what();
-  }
-  if (!problem.empty()) prompts_.ShowMessageBox(problem, 0, true);
+  const std::vector<LocationRecord> records = ReadListedLocations();
   for (const LocationListItem& item : BuildLocationList(records, StateB->isChecked())) {
     auto* it = new QListWidgetItem(QString::fromStdString(item.text), ListBox2);
     it->setData(kLocationRole, item.number);

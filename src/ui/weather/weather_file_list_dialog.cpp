@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 
 #include "core/weather/location_list.h"
+#include "core/weather/weather_file.h"
 #include "ui/app/qt_prompts.h"
 
 namespace solmon::ui {
@@ -49,6 +50,13 @@ bool TWeatherFileListDialog::FillWeatherFileList() {
 std::string TWeatherFileListDialog::HighlightedFile() const {
   const int i = ListBox1->currentRow();
   return i >= 0 && i < static_cast<int>(files_.size()) ? files_[i] : std::string();
+}
+
+std::vector<LocationRecord> TWeatherFileListDialog::ReadListedLocations() {
+  std::string problem;
+  std::vector<LocationRecord> records = ReadLocationsForListing(WeatherFilePath(s_), problem);
+  if (!problem.empty()) prompts_.ShowMessageBox(problem, 0, true);
+  return records;
 }
 
 void TWeatherFileListDialog::CancelBtnClick() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/model/project_state.h"
+#include "core/weather/location_record.h"
 
 namespace solmon::ui {
 
@@ -42,6 +43,10 @@ class TWeatherFileListDialog : public QDialog {
   void reject() override;
 
  protected:
+  // The locations of the current file up to any damaged record; a damaged
+  // or unreadable file is reported in a message box.
+  std::vector<LocationRecord> ReadListedLocations();
+
   ProjectState& s_;
   QtPrompts& prompts_;
   std::vector<std::string> files_;
